@@ -1,0 +1,5 @@
+#include "app/GameAssembly.h"
+
+void assembleGame()
+{
+}

@@ -1,0 +1,4 @@
+// Creates and wires every object of the game.
+#pragma once
+
+void assembleGame();

@@ -1,0 +1,18 @@
+#include "app/FatalError.h"
+#include "app/GameAssembly.h"
+#include "app/Startup.h"
+
+#include <iostream>
+
+int main()
+{
+    try {
+        startEngine();
+        assembleGame();
+        runMainLoop();
+    } catch (...) {
+        std::cerr << describeFatalError(std::current_exception()) << std::endl;
+        return 1;
+    }
+    return 0;
+}
