@@ -1,5 +1,7 @@
 #include "app/EngineAdaptations.h"
 
+#include "app/MediaErrorWatcher.h"
+
 #include <OgreLogManager.h>
 #include <OgreResourceGroupManager.h>
 #include <OgreRoot.h>
@@ -14,6 +16,7 @@ const std::string pluginDir = CORVANE_OGRE_PLUGIN_DIR;
 const std::string engineMediaDir = CORVANE_OGRE_MEDIA_DIR;
 
 Ogre::OverlaySystem* overlaySystem = nullptr;
+MediaErrorWatcher mediaErrors;
 
 void loadAllFonts()
 {
@@ -36,7 +39,9 @@ std::string octreePlugin()
 
 void prepareEngine()
 {
-    Ogre::LogManager::getSingleton().getDefaultLog()->setDebugOutputEnabled(false);
+    Ogre::Log* log = Ogre::LogManager::getSingleton().getDefaultLog();
+    log->setDebugOutputEnabled(false);
+    log->addListener(&mediaErrors);
     overlaySystem = OGRE_NEW Ogre::OverlaySystem();
     Ogre::Root::getSingleton().loadPlugin(pluginDir + "/Codec_STBI");
 }
@@ -56,4 +61,6 @@ void registerShadowVolumePrograms()
 void finishResourceLoading()
 {
     loadAllFonts();
+    Ogre::LogManager::getSingleton().getDefaultLog()->removeListener(&mediaErrors);
+    mediaErrors.throwIfAnyError();
 }

@@ -9,6 +9,8 @@
 
 #include <Bites/OgreWindowEventUtilities.h>
 
+#include <filesystem>
+
 Ogre::Root* gRoot = nullptr;
 Ogre::RenderWindow* gRenderWindow = nullptr;
 Ogre::SceneManager* gSceneManager = nullptr;
@@ -48,8 +50,13 @@ void createMainLight()
 void registerMediaLocations()
 {
     Ogre::ResourceGroupManager& resources = Ogre::ResourceGroupManager::getSingleton();
-    for (const MediaLocation& location : mediaLocations)
+    for (const MediaLocation& location : mediaLocations) {
+        if (!std::filesystem::is_directory(location.path))
+            OGRE_EXCEPT(Ogre::Exception::ERR_FILE_NOT_FOUND,
+                std::string("media folder '") + location.path + "' not found in the working directory",
+                "registerMediaLocations");
         resources.addResourceLocation(location.path, "FileSystem", "General", location.recursive);
+    }
 }
 
 void startEngine()

@@ -1,0 +1,56 @@
+#include "tests/window/GameRun.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path buildDir = CORVANE_BUILD_DIR;
+
+} // namespace
+
+GameRun::GameRun(bool withMedia)
+{
+    workDir = fs::temp_directory_path() / ("corvane-run-" + std::to_string(getpid()));
+    fs::remove_all(workDir);
+    fs::create_directories(workDir);
+    fs::create_symlink(buildDir / "corvane", workDir / "corvane");
+    if (withMedia)
+        fs::create_directory_symlink(buildDir / "media", workDir / "media");
+}
+
+GameRun::~GameRun()
+{
+    fs::remove_all(workDir);
+}
+
+void GameRun::copyMedia()
+{
+    fs::remove(workDir / "media");
+    fs::copy(buildDir / "media", workDir / "media", fs::copy_options::recursive);
+}
+
+GameRunResult GameRun::run(const std::string& prefix, int timeout) const
+{
+    const fs::path errorFile = workDir / "stderr.txt";
+    const std::string command = "cd '" + workDir.string() + "' && timeout -s KILL " + std::to_string(timeout) + " "
+        + prefix + " ./corvane > stdout.txt 2> '" + errorFile.string() + "'";
+    const auto start = std::chrono::steady_clock::now();
+    const int status = std::system(command.c_str());
+    GameRunResult result;
+    result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (WIFEXITED(status))
+        result.exitStatus = WEXITSTATUS(status);
+    std::ifstream errors(errorFile);
+    std::stringstream text;
+    text << errors.rdbuf();
+    result.errors = text.str();
+    return result;
+}

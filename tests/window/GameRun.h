@@ -1,0 +1,29 @@
+// Runs the built game as its own process in a scratch working directory.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+struct GameRunResult {
+    int exitStatus = -1;   // -1 when the process did not exit normally
+    std::string errors;    // what it printed to standard error
+    double seconds = 0;
+};
+
+class GameRun {
+public:
+    // A fresh working directory; `withMedia` links the build's media tree into it.
+    explicit GameRun(bool withMedia);
+    ~GameRun();
+
+    const std::filesystem::path& directory() const { return workDir; }
+
+    // Copies the build's media tree into the directory, to be changed by the test.
+    void copyMedia();
+
+    // Runs `prefix ./corvane` (prefix: environment settings or a wrapper command), waiting at most `timeout` s.
+    GameRunResult run(const std::string& prefix = "", int timeout = 30) const;
+
+private:
+    std::filesystem::path workDir;
+};
