@@ -1,0 +1,36 @@
+#include "targets/MeshTarget.h"
+
+namespace {
+
+const Ogre::Real hitRadius = 13.5f;
+
+} // namespace
+
+MeshTarget::MeshTarget(Ogre::SceneManager* scene, const Ogre::String& entityName, const Ogre::String& meshName,
+    const Ogre::Vector3& scale, Ogre::Real fullHealth, const Ogre::Vector3& position)
+    : node(nullptr), entity(nullptr), radius(hitRadius), health(fullHealth), maxHealth(fullHealth)
+{
+    entity = scene->createEntity(entityName, meshName);
+    entity->setCastShadows(true);
+    node = scene->getRootSceneNode()->createChildSceneNode(Ogre::Vector3::ZERO, Ogre::Quaternion::IDENTITY);
+    node->attachObject(entity);
+    node->scale(scale);
+    node->translate(position, Ogre::Node::TS_PARENT);
+}
+
+Ogre::Real MeshTarget::hit(Ogre::Real distance)
+{
+    const Ogre::Real damage = radius - distance;
+    const Ogre::Real score = health > 0 ? damage : 0;
+    health -= damage;
+    if (health < 0)
+        destroy();
+    else if (health < maxHealth / 2)
+        crack();
+    return score;
+}
+
+Ogre::Real MeshTarget::getRadius()
+{
+    return radius;
+}
