@@ -13,9 +13,7 @@ const Ogre::Real targetZoneSemiAxisZ = 550;
 // Below 0 inside the ellipse around the origin, 0 on it, above 0 outside; the height plays no part.
 Ogre::Real zoneValue(const Ogre::Vector3& position, Ogre::Real semiAxisX, Ogre::Real semiAxisZ)
 {
-    const Ogre::Real value =
-        position.x * position.x / semiAxisX / semiAxisX + position.z * position.z / semiAxisZ / semiAxisZ - 1;
-    return value;
+    return position.x * position.x / semiAxisX / semiAxisX + position.z * position.z / semiAxisZ / semiAxisZ - 1;
 }
 
 } // namespace

@@ -59,11 +59,12 @@ void Truck::update(Ogre::Real, Ogre::Real frameTime)
     node->setPosition(pathSemiAxisX * cosine(angle), pathHeight, pathSemiAxisZ * sine(angle));
     node->setOrientation(Ogre::Quaternion::IDENTITY);
 
-    // The backward direction along the path, through the same steps as always.
-    const Ogre::Real ahead = angle + quarterTurn;
-    const Ogre::Vector3 normal(-sine(ahead), 0, cosine(ahead));
-    const Ogre::Vector3 scaled(normal.x / pathSemiAxisX, 0, normal.z / pathSemiAxisZ);
-    const Ogre::Vector3 backward = Ogre::Quaternion(Ogre::Radian(-quarterTurn), Ogre::Vector3::UNIT_Y) * scaled;
+    // The node's -Z points back along the path: the ellipse's inward normal, a quarter turn about Y.
+    const Ogre::Real turned = angle + quarterTurn;
+    const Ogre::Vector3 inward(-sine(turned), 0, cosine(turned));
+    const Ogre::Vector3 inwardNormal(inward.x / pathSemiAxisX, 0, inward.z / pathSemiAxisZ);
+    const Ogre::Vector3 backward =
+        Ogre::Quaternion(Ogre::Radian(-quarterTurn), Ogre::Vector3::UNIT_Y) * inwardNormal;
     node->setDirection(backward, Ogre::Node::TS_LOCAL, Ogre::Vector3::NEGATIVE_UNIT_Z);
 }
 
