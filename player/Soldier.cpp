@@ -1,0 +1,308 @@
+#include "player/Soldier.h"
+
+#include "hud/GameHud.h"
+#include "world/Level.h"
+
+#include <OgreAnimationState.h>
+#include <OgreBone.h>
+#include <OgreEntity.h>
+#include <OgreSceneManager.h>
+#include <OgreSceneNode.h>
+#include <OgreSceneQuery.h>
+#include <OgreSkeletonInstance.h>
+
+namespace {
+
+const char* const legStandAnimation = "leg_stand";
+const char* const legRunAnimation = "leg_run";
+const char* const upperHoldAnimation = "up_weapon_hold";
+const char* const upperShootAnimation = "up_shoot";
+const char* const handBone = "hand_r";
+
+// Where the soldier stands on the truck, in the truck node's axes.
+const Ogre::Vector3 ridingOffset(0, 0, 15);
+const Ogre::Real groundHeight = 0;
+// Multiplied component by component, removes the vertical part.
+const Ogre::Vector3 flattening(1, 0, 1);
+
+// Time positions in "up_shoot".
+const Ogre::Real aimPose = 0.75f;
+const Ogre::Real recoilEnd = 0.8f;
+const Ogre::Real lowerStart = 1.4f;
+const Ogre::Real reloadJumpWindowCentre = 0.5f;
+const Ogre::Real reloadJumpWindowHalfWidth = 0.1f;
+const Ogre::Real reloadJumpTarget = 1.5f;
+const Ogre::Real magazineShownAgain = 1.8f;
+
+// A ray result counts only strictly between these distances.
+const Ogre::Real minHitDistance = 20;
+const Ogre::Real maxHitDistance = 1000;
+const Ogre::Real noHit = -1;
+const size_t maxRayResults = 4;
+
+} // namespace
+
+Soldier::Soldier(Ogre::SceneManager* sceneManager, GameHud* hud, Level* level)
+    : aimOrigin(Ogre::Vector3::ZERO)
+    , upperBodyState(Hold)
+    , previousUpperBodyState(Hold)
+    , legState(Stand)
+    , previousLegState(Stand)
+    , upperBodyAction(Raise)
+    , truckNode(nullptr)
+    , riding(false)
+    , hud(hud)
+    , level(level)
+{
+    entity = sceneManager->createEntity("player", "soldier.mesh");
+    node = sceneManager->getRootSceneNode()->createChildSceneNode(Ogre::Vector3::ZERO, Ogre::Quaternion::IDENTITY);
+    node->attachObject(entity);
+    // Legs and upper body play together, each at full weight.
+    entity->getSkeleton()->setBlendMode(Ogre::ANIMBLEND_CUMULATIVE);
+
+    legAnimation = entity->getAnimationState(legStandAnimation);
+    upperBodyAnimation = entity->getAnimationState(upperHoldAnimation);
+    for (Ogre::AnimationState* animation : {legAnimation, upperBodyAnimation})
+        animation->setEnabled(true);
+    for (Ogre::AnimationState* animation : {legAnimation, upperBodyAnimation})
+        animation->setWeight(1.0f);
+    for (Ogre::AnimationState* animation : {legAnimation, upperBodyAnimation})
+        animation->setLoop(true);
+
+    Ogre::Entity* rifle = sceneManager->createEntity("weapon", "rifle.mesh");
+    handNode = node->createChildSceneNode(Ogre::Vector3::ZERO, Ogre::Quaternion::IDENTITY);
+    Ogre::SceneNode* rifleNode = handNode->createChildSceneNode(Ogre::Vector3::ZERO, Ogre::Quaternion::IDENTITY);
+    // A fixed quarter turn about the hand's X axis.
+    rifleNode->rotate(Ogre::Vector3::UNIT_X, Ogre::Radian(Ogre::Degree(90)), Ogre::Node::TS_LOCAL);
+    rifleNode->attachObject(rifle);
+
+    aimDirection = node->getOrientation() * Ogre::Vector3::UNIT_Z;
+
+    rayQuery = sceneManager->createRayQuery(Ogre::Ray(), 0xFFFFFFFF);
+    rayQuery->setSortByDistance(true, maxRayResults);
+}
+
+void Soldier::setTruckNode(Ogre::SceneNode* truck)
+{
+    truckNode = truck;
+}
+
+Ogre::Vector3 Soldier::getAimDirection() const
+{
+    return aimDirection;
+}
+
+void Soldier::setAimDirection(const Ogre::Vector3& direction)
+{
+    aimDirection = direction.normalisedCopy();
+}
+
+void Soldier::setAimOrigin(const Ogre::Vector3& origin)
+{
+    aimOrigin = origin;
+}
+
+Ogre::Vector3 Soldier::getPosition() const
+{
+    return node->getPosition();
+}
+
+bool Soldier::isUpperBodyBusy() const
+{
+    return !upperBodyAnimation->getLoop() && !upperBodyAnimation->hasEnded();
+}
+
+void Soldier::update(Ogre::Real, Ogre::Real timeSinceLastFrame)
+{
+    faceAim();
+    if (riding)
+        node->setPosition(ridingSpot());
+    if (upperBodyState != previousUpperBodyState || legState != previousLegState)
+        switchAnimations();
+
+    if (upperBodyState == Shoot)
+        playShootPhase(timeSinceLastFrame);
+    else
+        upperBodyAnimation->addTime(timeSinceLastFrame);
+    legAnimation->addTime(timeSinceLastFrame);
+
+    // Requests last one frame, the upper body's until "up_shoot" has played.
+    if (!isUpperBodyBusy())
+        upperBodyState = Hold;
+    legState = Stand;
+
+    followHand();
+}
+
+void Soldier::move(Ogre::Real distance)
+{
+    if (isUpperBodyBusy())
+        return;
+    // Not normalised again: the steeper the aim, the shorter the step.
+    node->translate(distance * aimDirection * flattening, Ogre::Node::TS_PARENT);
+    upperBodyState = Hold;
+    legState = Run;
+}
+
+void Soldier::setRiding(bool ride)
+{
+    if (ride && truckNode) {
+        riding = true;
+        return;
+    }
+    riding = false;
+    // Without a truck there is no spot to step down from: he stays where he is.
+    if (!truckNode)
+        return;
+    const Ogre::Vector3 spot = ridingSpot();
+    node->setPosition(spot.x, groundHeight, spot.z);
+}
+
+bool Soldier::aim(bool pressed)
+{
+    if (upperBodyAction == Reload && upperBodyState == Shoot)
+        return false;
+    upperBodyState = Shoot;
+    upperBodyAction = pressed ? Raise : Lower;
+    return true;
+}
+
+void Soldier::fire(bool pressed)
+{
+    if (upperBodyAction == Reload || upperBodyState != Shoot)
+        return;
+    if (pressed && hud->magazine > 0) {
+        upperBodyAction = Firing;
+        hud->magazine -= 1;
+        shoot();
+    } else {
+        upperBodyAction = HoldAim;
+    }
+}
+
+void Soldier::reload()
+{
+    if (isUpperBodyBusy())
+        return;
+    upperBodyState = Shoot;
+    upperBodyAction = Reload;
+    hud->refillMagazine();
+    hud->setMagazineVisible(false);
+}
+
+void Soldier::shoot()
+{
+    // One ray for the whole game; each shot only aims it.
+    static Ogre::Ray ray;
+    ray.setOrigin(aimOrigin);
+    ray.setDirection(aimDirection);
+    rayQuery->setRay(ray);
+
+    // Nearest first; the soldier and the truck close to the camera are passed over.
+    Ogre::Real distance = noHit;
+    for (const Ogre::RaySceneQueryResultEntry& result : rayQuery->execute()) {
+        if (result.distance > minHitDistance && result.distance < maxHitDistance) {
+            distance = result.distance;
+            break;
+        }
+    }
+    if (distance == noHit)
+        return;
+
+    const Ogre::Vector3 landingPoint = aimOrigin + distance * aimDirection;
+    hud->hits += level->hitNearestTarget(landingPoint);
+}
+
+Ogre::Vector3 Soldier::ridingSpot() const
+{
+    return truckNode->getPosition() + truckNode->getOrientation() * ridingOffset;
+}
+
+void Soldier::faceAim()
+{
+    // The node's -Z against the horizontal aim, so the mesh's +Z faces along it.
+    const Ogre::Vector3 away = -aimDirection * flattening;
+    // Straight up or down gives no heading: keep the current one.
+    if (away.isZeroLength())
+        return;
+    node->setDirection(away, Ogre::Node::TS_WORLD, Ogre::Vector3::NEGATIVE_UNIT_Z);
+}
+
+void Soldier::switchAnimations()
+{
+    if (!upperBodyAnimation->getLoop() && upperBodyAnimation->hasEnded())
+        upperBodyState = Hold;
+    legAnimation->setEnabled(false);
+    upperBodyAnimation->setEnabled(false);
+
+    // Looping animations keep their time position and continue where they stopped.
+    if (upperBodyState == Hold) {
+        upperBodyAnimation = entity->getAnimationState(upperHoldAnimation);
+        upperBodyAnimation->setLoop(true);
+    } else {
+        upperBodyAnimation = entity->getAnimationState(upperShootAnimation);
+        upperBodyAnimation->setTimePosition(0);
+        upperBodyAnimation->setLoop(false);
+    }
+    legAnimation = entity->getAnimationState(legState == Run ? legRunAnimation : legStandAnimation);
+    legAnimation->setLoop(true);
+
+    legAnimation->setEnabled(true);
+    upperBodyAnimation->setEnabled(true);
+    previousUpperBodyState = upperBodyState;
+    previousLegState = legState;
+}
+
+void Soldier::playShootPhase(Ogre::Real dt)
+{
+    const Ogre::Real t = upperBodyAnimation->getTimePosition();
+    switch (upperBodyAction) {
+    case Raise:
+        if (t < aimPose)
+            upperBodyAnimation->addTime(dt);
+        else
+            upperBodyAction = HoldAim;
+        break;
+    case HoldAim:
+        if (t != aimPose && t < recoilEnd)
+            upperBodyAnimation->addTime(dt);
+        else
+            upperBodyAnimation->setTimePosition(aimPose);
+        break;
+    case Firing:
+        // One shot per recoil cycle; the cycle plays at half speed.
+        if (t > recoilEnd) {
+            if (hud->magazine > 0) {
+                hud->magazine -= 1;
+                shoot();
+                upperBodyAnimation->setTimePosition(aimPose);
+            }
+        } else {
+            upperBodyAnimation->addTime(dt / 2);
+        }
+        break;
+    case Lower:
+        if (t < lowerStart)
+            upperBodyAnimation->setTimePosition(lowerStart);
+        upperBodyAnimation->addTime(dt);
+        break;
+    case Reload:
+        if (Ogre::Math::Abs(t - reloadJumpWindowCentre) < reloadJumpWindowHalfWidth)
+            upperBodyAnimation->setTimePosition(reloadJumpTarget);
+        upperBodyAnimation->addTime(dt / 2);
+        if (upperBodyAnimation->getTimePosition() >= magazineShownAgain)
+            hud->setMagazineVisible(true);
+        break;
+    default:
+        break;
+    }
+}
+
+void Soldier::followHand()
+{
+    handNode->setVisible(true, true);
+    // Derived bone pose is in the skeleton's space, which is the soldier node's.
+    const Ogre::Bone* hand = entity->getSkeleton()->getBone(handBone);
+    handNode->setPosition(hand->_getDerivedPosition());
+    handNode->setOrientation(hand->_getDerivedOrientation());
+}
