@@ -5,7 +5,7 @@ packages=(
   build-essential cmake pkg-config
   libogre-1.12-dev ogre-1.12-tools libois-dev libx11-dev
   xvfb xauth libgl1-mesa-dri x11-utils xdotool
-  fonts-dejavu-core
+  fonts-dejavu-core imagemagick
   libgtest-dev libgmock-dev libbenchmark-dev
 )
 missing=()

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# A short scripted session of the real game, driven by real X input on the current display:
+# ride, look around, raise the rifle, fire, reload, step off, walk, quit with Escape.
+# Saves screenshots into the folder given as the first argument.
+set -euo pipefail
+shots=${1:?usage: demo-session.sh SCREENSHOT_FOLDER}
+mkdir -p "$shots"
+cd "$(dirname "$0")/../build"
+
+./corvane > /dev/null &
+game=$!
+for _ in $(seq 100); do
+  xdotool search --name '^Corvane$' > /dev/null 2>&1 && break
+  sleep 0.1
+done
+
+shot() { sleep 0.3; import -window root "$shots/$1.png"; echo "  $shots/$1.png"; }
+move() { xdotool mousemove_relative -- "$1" "$2"; }
+
+echo "Screenshots:"
+sleep 2; shot 1-riding
+for _ in $(seq 9); do move 100 0; sleep 0.05; done   # look right, out of the loop
+sleep 1; shot 2-looking-out
+xdotool mousedown 3; sleep 1.2; shot 3-aiming
+xdotool mousedown 1; sleep 1.5; shot 4-firing
+xdotool mouseup 1; xdotool mouseup 3; sleep 1.5
+xdotool key r; sleep 0.6; shot 5-reloading
+sleep 1.5
+xdotool key u; sleep 0.5
+xdotool keydown w; sleep 2; shot 6-walking; xdotool keyup w
+xdotool keydown Escape; sleep 0.5; xdotool keyup Escape
+status=0
+wait "$game" || status=$?
+echo "The game ended with status $status."
+exit "$status"
