@@ -1,0 +1,33 @@
+// An engine with no render system and no window, writing meshes, skeletons and pictures into the media tree.
+#pragma once
+
+#include <OgreMesh.h>
+#include <OgreSkeleton.h>
+
+#include <memory>
+#include <string>
+
+class Canvas;
+
+namespace Ogre {
+class DefaultHardwareBufferManager;
+class LogManager;
+class Root;
+}
+
+class MediaWriter {
+public:
+    explicit MediaWriter(const std::string& mediaFolder);
+    ~MediaWriter();
+
+    // Paths are relative to the media folder, such as "character/soldier.mesh".
+    void writeMesh(const Ogre::MeshPtr& mesh, const std::string& path) const;
+    void writeSkeleton(const Ogre::SkeletonPtr& skeleton, const std::string& path) const;
+    void writePicture(const Canvas& canvas, const std::string& path, bool withAlpha = false) const;
+
+private:
+    std::string folder;
+    std::unique_ptr<Ogre::LogManager> logs;
+    std::unique_ptr<Ogre::Root> root;
+    std::unique_ptr<Ogre::DefaultHardwareBufferManager> buffers;
+};

@@ -1,0 +1,26 @@
+// The six faces of the sky box, painted from the view direction so their edges meet:
+// pale blue above, soft clouds, a hazy horizon in the fog colour, and haze below it.
+#pragma once
+
+#include "mediagen/Noise.h"
+
+#include <OgreColourValue.h>
+#include <OgreVector.h>
+
+#include <string>
+
+class Canvas;
+
+class SkyPainter {
+public:
+    // Suffixes of the six pictures of a cube map, in the engine's order.
+    static const char* const faceSuffixes[6];
+
+    SkyPainter();
+
+    Canvas face(int index) const;
+
+private:
+    Ogre::ColourValue colourTowards(const Ogre::Vector3& direction) const;
+    Noise clouds;
+};

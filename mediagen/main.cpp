@@ -1,0 +1,71 @@
+// Writes the game's meshes, skeleton and pictures into a media tree: corvane-mediagen MEDIA_FOLDER
+#include "mediagen/Canvas.h"
+#include "mediagen/CrateModel.h"
+#include "mediagen/GroundPainter.h"
+#include "mediagen/HudPainter.h"
+#include "mediagen/MediaWriter.h"
+#include "mediagen/RifleModel.h"
+#include "mediagen/SkyPainter.h"
+#include "mediagen/SoldierModel.h"
+#include "mediagen/SurfacePainter.h"
+#include "mediagen/TargetModel.h"
+#include "mediagen/TargetPainter.h"
+#include "mediagen/TruckModel.h"
+#include "mediagen/WoodPainter.h"
+
+#include <exception>
+#include <iostream>
+
+namespace {
+
+void writePictures(const MediaWriter& writer)
+{
+    const SkyPainter sky;
+    for (int face = 0; face < 6; ++face)
+        writer.writePicture(sky.face(face), std::string("sky/sky") + SkyPainter::faceSuffixes[face] + ".png");
+
+    const GroundPainter ground;
+    writer.writePicture(ground.grass(), "plane/ground.png");
+    writer.writePicture(ground.patches(), "plane/ground_patches.png");
+
+    const WoodPainter wood;
+    writer.writePicture(wood.crate(WoodPainter::Wear::Intact), "crate/crate.png");
+    writer.writePicture(wood.crate(WoodPainter::Wear::Cracked), "crate/crate_cracked.png");
+    writer.writePicture(wood.crate(WoodPainter::Wear::Burnt), "crate/crate_burning.png");
+    writer.writePicture(wood.deck(), "truck/deck.png");
+    writer.writePicture(wood.stand(), "target/target_stand.png");
+
+    const TargetPainter target;
+    writer.writePicture(target.face(TargetPainter::Wear::Intact), "target/target_face.png");
+    writer.writePicture(target.face(TargetPainter::Wear::Cracked), "target/target_face_cracked.png");
+    writer.writePicture(target.face(TargetPainter::Wear::Perished), "target/target_face_perished.png");
+
+    const SurfacePainter surface;
+    writer.writePicture(surface.cloth(), "character/cloth.png");
+    writer.writePicture(surface.wornPaint(), "truck/worn_paint.png");
+
+    writer.writePicture(HudPainter().crosshair(), "hud/crosshair.png", true);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::cerr << "usage: corvane-mediagen MEDIA_FOLDER" << std::endl;
+        return 2;
+    }
+    try {
+        const MediaWriter writer(argv[1]);
+        SoldierModel().write(writer);
+        RifleModel().write(writer);
+        TruckModel().write(writer);
+        TargetModel().write(writer);
+        CrateModel().write(writer);
+        writePictures(writer);
+    } catch (const std::exception& error) {
+        std::cerr << "corvane-mediagen: " << error.what() << std::endl;
+        return 1;
+    }
+    return 0;
+}
