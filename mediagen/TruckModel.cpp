@@ -35,6 +35,8 @@ void TruckModel::addBed(MeshBuilder& mesh) const
     for (float side : {-1.0f, 1.0f}) {
         mesh.addBox({side * 30, -31, 168}, {4, 9, 188});      // chassis rail
         mesh.addBox({side * 47, -24, 150}, {5, 11, 26});      // tool box
+        mesh.addBox({side * 56, 8, 110}, {0.9f, 1.6f, 121});  // rub rail
+        mesh.addBox({side * 56, 15.2f, 110}, {0.9f, 1.2f, 121}); // top rail
     }
     mesh.addBox({0, -26, -17}, {50, 4.5f, 3});              // rear bumper
     for (float side : {-1.0f, 1.0f})
@@ -53,6 +55,16 @@ void TruckModel::addCab(MeshBuilder& mesh) const
         mesh.addBox({side * 53, 40, 300}, {4, 1, 1.2f});        // mirror arm
     }
 
+    mesh.addBox({0, 67.5f, 309}, {46, 1.5f, 5});        // sun visor
+
+    mesh.useMaterial("Truck/Frame");
+    for (float side : {-1.0f, 1.0f}) {
+        for (float z : {247.0f, 301.0f})
+            mesh.addBox({side * 50.6f, 26, z}, {0.6f, 38, 0.7f});   // door seams
+        mesh.addBox({side * 50.8f, 30, 292}, {0.8f, 1, 4});          // door handle
+        mesh.addBox({side * 53, -18, 274}, {4, 1.5f, 16});           // step
+    }
+
     mesh.useMaterial("Truck/Glass");
     mesh.addBox({0, 48, 305.5f}, {43, 16, 1.2f});       // windscreen
     for (float side : {-1.0f, 1.0f})
@@ -61,6 +73,10 @@ void TruckModel::addCab(MeshBuilder& mesh) const
 
     mesh.useMaterial("Truck/Frame");
     mesh.addBox({0, 8, 371.5f}, {36, 19, 2});           // grille
+    mesh.useMaterial("Truck/Body");
+    for (float y : {-3.0f, 5.0f, 13.0f, 21.0f})
+        mesh.addBox({0, y, 373.8f}, {33, 1.4f, 0.8f});  // grille bars
+    mesh.useMaterial("Truck/Frame");
     mesh.addBox({0, -28, 376}, {53, 6, 4});             // front bumper
     mesh.addTube({-47, -6, 255}, {-47, 96, 255}, {4, 4}, {4, 4}, 8); // exhaust stack
     mesh.addTube({46, -30, 248}, {46, -30, 300}, {10, 10}, {10, 10}, 10, Vector3::UNIT_Y); // fuel tank

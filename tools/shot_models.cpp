@@ -61,37 +61,40 @@ void pose(Ogre::Entity* soldier, const std::string& upper, float time)
 
 ShotSceneRegistrar modelsScene("models", [](ShotContext& context, const auto& save) {
     Ogre::SceneManager* scene = context.scene;
+    context.eye->setFixedYawAxis(true);
     layGroundAndSky(scene);
 
-    Ogre::SceneNode* truck = place(scene, "truck.mesh", {-42, 12, -18}, Vector3(0.15f), Degree(-58))->getParentSceneNode();
+    Ogre::Entity* truckBody = place(scene, "truck.mesh", {-20, 12, -44}, Vector3(0.15f), Degree(-40));
+    truckBody->setCastShadows(false);
+    Ogre::SceneNode* truck = truckBody->getParentSceneNode();
     Ogre::MeshManager::getSingleton().createPlane("shot deck", Ogre::ResourceGroupManager::DEFAULT_RESOURCE_GROUP_NAME,
         Ogre::Plane(Vector3::UNIT_Y, 0), 100, 240, 1, 1, true, 1, 1, 1, Vector3::UNIT_Z);
     Ogre::Entity* deck = scene->createEntity("shot deck");
     deck->setMaterialName("Deck");
     truck->createChildSceneNode(Vector3(0, 0, 110))->attachObject(deck);
 
-    Ogre::Entity* soldier = soldierWithRifle(scene, {0, 0, 2});
+    Ogre::Entity* soldier = soldierWithRifle(scene, {-6, 0, 14});
     pose(soldier, "up_weapon_hold", 0.0f);
 
     // Targets and crates as they look intact, cracked and destroyed.
     const Vector3 targetScale(3, 40, 20);
-    place(scene, "target01.mesh", {20, 20, -6}, targetScale, Degree(-65));
-    place(scene, "target01.mesh", {34, 20, -50}, targetScale, Degree(-80))->getSubEntity(1)->setMaterialName("target_cracked");
-    place(scene, "target01.mesh", {60, 20, -45}, targetScale, Degree(-80))->getSubEntity(1)->setMaterialName("target_perish");
-    place(scene, "doboz.mesh", {38, 8, 4}, Vector3(15), Degree(20));
-    place(scene, "doboz.mesh", {56, 8, -14}, Vector3(15), Degree(-10))->setMaterialName("doboz_cracked");
-    place(scene, "doboz.mesh", {-6, 8, -40}, Vector3(15), Degree(35))->setMaterialName("doboz_burning");
-    Ogre::SceneNode* rifle = place(scene, "rifle.mesh", {38, 16, 4}, Vector3(1), Degree(70))->getParentSceneNode();
-    rifle->pitch(Degree(90));
-    rifle->roll(Degree(90));
+    place(scene, "target01.mesh", {14, 20, 0}, targetScale, Degree(-60));
+    place(scene, "target01.mesh", {28, 20, -52}, targetScale, Degree(-70))->getSubEntity(1)->setMaterialName("target_cracked");
+    place(scene, "target01.mesh", {52, 20, -46}, targetScale, Degree(-70))->getSubEntity(1)->setMaterialName("target_perish");
+    place(scene, "doboz.mesh", {26, 8, 16}, Vector3(15), Degree(20));
+    place(scene, "doboz.mesh", {44, 8, -14}, Vector3(15), Degree(-10))->setMaterialName("doboz_cracked");
+    place(scene, "doboz.mesh", {2, 8, -70}, Vector3(15), Degree(35))->setMaterialName("doboz_burning");
+    // Lying on the crate: barrel along X, sights up.
+    Ogre::SceneNode* rifle = place(scene, "rifle.mesh", {26, 16.1f, 16}, Vector3(1), Degree(20))->getParentSceneNode();
+    rifle->rotate(Quaternion(Vector3::NEGATIVE_UNIT_Z, Vector3::UNIT_X, Vector3::NEGATIVE_UNIT_Y));
 
-    context.eye->setPosition(8, 26, 88);
-    context.eye->lookAt(Vector3(6, 7, -10), Ogre::Node::TS_WORLD);
+    context.eye->setPosition(-8, 22, 104);
+    context.eye->lookAt(Vector3(-6, 11, -12), Ogre::Node::TS_WORLD);
     save("");
 
     pose(soldier, "up_shoot", 0.75f);
-    context.eye->setPosition(9, 13, 17);
-    context.eye->lookAt(Vector3(-1, 9, 2), Ogre::Node::TS_WORLD);
+    context.eye->setPosition(-21, 12.5f, 31);
+    context.eye->lookAt(Vector3(-6, 9, 17), Ogre::Node::TS_WORLD);
     save("soldier-aim");
 });
 
