@@ -1,0 +1,73 @@
+#include "targets/AbstractTarget.h"
+#include "tests/headless/HeadlessEngine.h"
+#include "tests/headless/SharedLevel.h"
+#include "world/Level.h"
+
+#include <gtest/gtest.h>
+
+TEST(Level, CratesInsideTheTrackTargetsOutsideEachClearOfEarlierOnes)
+{
+    const std::deque<AbstractTarget*>& objects = sharedLevel()->getTargets();
+    ASSERT_EQ(objects.size(), 70u);
+    EXPECT_EQ(objects[0]->getCenter(), Ogre::Vector3(-11.71875f, 8, 0));
+    EXPECT_EQ(objects[1]->getCenter(), Ogre::Vector3(11.71875f, 8, 3.90625f));
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        const bool crate = i < 35;
+        const std::string name = crate ? Ogre::StringUtil::format("crate_%04zu", i)
+                                       : Ogre::StringUtil::format("target_%04zu", i - 35);
+        SCOPED_TRACE(name);
+        const Ogre::Vector3 node = headlessScene()->getEntity(name)->getParentSceneNode()->getPosition();
+        EXPECT_EQ(objects[i]->getCenter(), node + Ogre::Vector3(0, crate ? 0 : 8, 0));
+        EXPECT_EQ(node.y, crate ? 8 : 20);
+        const double a = crate ? 2300 : 2700, b = crate ? 450 : 550;
+        const double ellipse = node.x * node.x / (a * a) + node.z * node.z / (b * b);
+        EXPECT_TRUE(crate ? ellipse <= 1 : ellipse >= 1);
+        EXPECT_TRUE(std::abs(node.x) <= 3000 && std::abs(node.z) <= 1000);
+        for (std::size_t earlier = 0; earlier < i; ++earlier)
+            EXPECT_GE(node.distance(objects[earlier]->getCenter()), objects[earlier]->getRadius());
+    }
+    EXPECT_EQ(objects[69]->getRadius(), 13.5f);
+    EXPECT_EQ(materialOf("GroundEntity"), "Plane");
+    EXPECT_FALSE(headlessScene()->getEntity("GroundEntity")->getCastShadows());
+}
+
+TEST(Level, PlacementZonesIgnoreHeightAndClearanceIsStrict)
+{
+    Level* level = sharedLevel();
+    const Ogre::Real aboveAll = 500;
+    EXPECT_TRUE(level->canPlaceCrate(Ogre::Vector3(2300, aboveAll, 0)));
+    EXPECT_FALSE(level->canPlaceCrate(Ogre::Vector3(2400, aboveAll, 0)));
+    EXPECT_TRUE(level->canPlaceTarget(Ogre::Vector3(0, aboveAll, -550)));
+    EXPECT_FALSE(level->canPlaceTarget(Ogre::Vector3(2600, aboveAll, 0)));
+
+    const Ogre::Vector3 crateCentre = level->getTargets().at(5)->getCenter();
+    EXPECT_TRUE(level->canPlaceCrate(crateCentre + Ogre::Vector3(0, 13.5f, 0)));
+    EXPECT_FALSE(level->canPlaceCrate(crateCentre + Ogre::Vector3(0, 13.4f, 0)));
+    // A target's centre is 8 above its node.
+    const Ogre::Vector3 targetNode = level->getTargets().at(40)->getCenter() - Ogre::Vector3(0, 8, 0);
+    EXPECT_TRUE(level->canPlaceTarget(targetNode - Ogre::Vector3(0, 5.5f, 0)));
+    EXPECT_FALSE(level->canPlaceTarget(targetNode - Ogre::Vector3(0, 5.4f, 0)));
+}
+
+TEST(Level, ShotHitsOnlyTheNearestCentreStrictlyWithinItsRadius)
+{
+    Level* level = sharedLevel();
+    const Ogre::Vector3 crateCentre = level->getTargets().at(4)->getCenter();
+    EXPECT_EQ(level->hitNearestTarget(crateCentre + Ogre::Vector3(0, 13.5f, 0)), 0);
+    EXPECT_NEAR(level->hitNearestTarget(crateCentre + Ogre::Vector3(0, 13.4f, 0)), 0.1f, 1e-5f);
+
+    // Crates 0 and 1 both reach a point between them: the nearer one takes the shot.
+    const Ogre::Vector3 first = level->getTargets().at(0)->getCenter();
+    const Ogre::Vector3 second = level->getTargets().at(1)->getCenter();
+    const Ogre::Vector3 nearerSecond = second + (first - second) * 0.45f;
+    ASSERT_LT(nearerSecond.distance(first), 13.5f);
+    EXPECT_FLOAT_EQ(level->hitNearestTarget(nearerSecond), 13.5f - nearerSecond.distance(second));
+
+    // At equal distances the earlier crate takes every shot.
+    const Ogre::Vector3 midway(0, 8, 1.953125f);
+    ASSERT_EQ(midway.distance(first), midway.distance(second));
+    for (int shot = 0; shot < 30; ++shot)
+        level->hitNearestTarget(midway);
+    EXPECT_EQ(materialOf("crate_0000"), "doboz_cracked");
+    EXPECT_NE(materialOf("crate_0001"), "doboz_cracked");
+}
