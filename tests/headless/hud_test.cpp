@@ -1,0 +1,71 @@
+#include "hud/GameHud.h"
+
+#include "tests/headless/HeadlessEngine.h"
+
+#include <Overlay/OgreOverlayElement.h>
+#include <Overlay/OgreOverlayManager.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+Ogre::OverlayElement* element(const char* name)
+{
+    return Ogre::OverlayManager::getSingleton().getOverlayElement(name);
+}
+
+std::string caption(const char* name)
+{
+    return element(name)->getCaption().asUTF8();
+}
+
+} // namespace
+
+TEST(GameHud, ShowsCountsWithAtMostFourDigitsAndTheFrameRateOncePerSecond)
+{
+    headlessScene();
+    GameHud hud;
+    for (int frame = 0; frame < 3; ++frame)
+        hud.update(0, 0.25f);
+    EXPECT_EQ(caption("FPS") + " " + caption("Hits") + " " + caption("Magazine") + " " + caption("Ammo"), "0 0 30 300");
+    EXPECT_TRUE(element("Magazine")->isVisible());
+    EXPECT_FALSE(element("Cross")->isVisible());
+    hud.setCrosshairVisible(true);
+    hud.update(0, 0.25f);
+    EXPECT_TRUE(element("Cross")->isVisible());
+    EXPECT_EQ(caption("FPS"), "4");
+    // A new interval: without the reset the first of these frames would already give 5 / 1.5.
+    hud.update(0, 0.5f);
+    hud.update(0, 0.5f);
+    EXPECT_EQ(caption("FPS"), "2");
+
+    for (const auto& [score, shown] : {std::pair(13.5f, "13.5"), std::pair(59.94f, "59.94"), std::pair(1234.56f, "1235")}) {
+        hud.hits = score;
+        hud.update(0, 0);
+        EXPECT_EQ(caption("Hits"), shown);
+    }
+}
+
+TEST(GameHud, RefillsFromTheReserveAndEndsTheGameWhenBothAreEmpty)
+{
+    headlessScene();
+    GameHud hud;
+    // Magazine and reserve before, then after the refill.
+    const int refills[][4] = {{10, 300, 30, 280}, {10, 5, 15, 0}, {30, 300, 30, 300}, {0, 0, 0, 0}};
+    for (const auto& counts : refills) {
+        hud.magazine = counts[0];
+        hud.ammo = counts[1];
+        hud.refillMagazine();
+        EXPECT_EQ(hud.magazine, counts[2]) << counts[0] << " + " << counts[1];
+        EXPECT_EQ(hud.ammo, counts[3]) << counts[0] << " + " << counts[1];
+    }
+
+    hud.hits = 13.5f;
+    hud.magazine = 1;
+    hud.update(0, 0);
+    EXPECT_FALSE(element("EndGame0")->isVisible() || element("EndGame1")->isVisible());
+    hud.magazine = 0;
+    hud.update(0, 0);
+    EXPECT_TRUE(element("EndGame0")->isVisible() && element("EndGame1")->isVisible());
+    EXPECT_EQ(caption("EndGame0"), "13.5");
+}
