@@ -1,6 +1,7 @@
 #include "app/EngineAdaptations.h"
 
 #include "app/MediaErrorWatcher.h"
+#include "app/MediaCheck.h"
 
 #include <OgreLogManager.h>
 #include <OgreResourceGroupManager.h>
@@ -63,4 +64,7 @@ void finishResourceLoading()
     loadAllFonts();
     Ogre::LogManager::getSingleton().getDefaultLog()->removeListener(&mediaErrors);
     mediaErrors.throwIfAnyError();
+    checkRequiredMaterials();
+    checkMeshFiles();
+    checkFontFiles();
 }

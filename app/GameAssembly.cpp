@@ -1,5 +1,52 @@
 #include "app/GameAssembly.h"
 
+#include "app/mainFrameListener.h"
+#include "app/Startup.h"
+#include "hud/GameHud.h"
+#include "input/InputHandler.h"
+#include "input/PlayerController.h"
+#include "input/ThirdPersonCamera.h"
+#include "player/Soldier.h"
+#include "world/Level.h"
+
+#include <OgreCamera.h>
+#include <OgreRenderWindow.h>
+
+InputHandler* gInputHandler = nullptr;
+Ogre::Camera* gCamera = nullptr;
+GameHud* gHud = nullptr;
+Level* gLevel = nullptr;
+Soldier* gPlayer = nullptr;
+ThirdPersonCamera* gFollowCamera = nullptr;
+PlayerController* gPlayerController = nullptr;
+
 void assembleGame()
 {
+    gInputHandler = new InputHandler(gRenderWindow);
+
+    gCamera = gSceneManager->createCamera("Main Camera");
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    gCamera->setPosition(Ogre::Vector3(20, 20, 20));
+    gCamera->lookAt(Ogre::Vector3(0, 5, 0));
+#pragma GCC diagnostic pop
+    gCamera->setFarClipDistance(500);
+    gCamera->setNearClipDistance(1);
+    gRenderWindow->addViewport(gCamera, 0, 0, 0, 1, 1);
+    gRenderWindow->setActive(true);
+
+    gHud = new GameHud();
+    gLevel = new Level(gSceneManager);
+    gPlayer = new Soldier(gSceneManager, gHud, gLevel);
+    gPlayer->setTruckNode(gLevel->getTruckNode());
+    gPlayer->setRiding(true);
+
+    gFollowCamera = new ThirdPersonCamera();
+    gFollowCamera->setCamera(gCamera);
+    gFollowCamera->setTarget(gPlayer);
+
+    gPlayerController = new PlayerController(gPlayer, gFollowCamera, gHud);
+    gInputHandler->setController(gPlayerController);
+
+    gRoot->addFrameListener(new mainFrameListener());
 }

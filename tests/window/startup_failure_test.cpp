@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <functional>
 
 namespace {
 
@@ -50,4 +52,29 @@ TEST(StartupFailure, NoRenderSystem)
     const std::string hideRenderSystem = "unshare -m sh -c 'mount --bind \"$(mktemp)\" \"$(readlink -f " + library
         + ")\" && exec \"$0\"'";
     expectFatalLine(game.run(hideRenderSystem), "RenderSystem_GL");
+}
+
+TEST(StartupFailure, MissingOrBrokenMedia)
+{
+    namespace fs = std::filesystem;
+    struct Case {
+        const char* naming;
+        std::function<void(const fs::path& media)> breakMedia;
+    };
+    const Case cases[] = {
+        {"soldier.mesh", [](const fs::path& media) { fs::remove(media / "character/soldier.mesh"); }},
+        {"truck.mesh",
+            [](const fs::path& media) { fs::resize_file(media / "truck/truck.mesh", fs::file_size(media / "truck/truck.mesh") / 2); }},
+        {"'Deck'",
+            [](const fs::path& media) {
+                std::ofstream(media / "truck.material") << "material NotTheDeck\n{\n}\n";
+            }},
+    };
+    for (const Case& broken : cases) {
+        GameRun game(false);
+        game.copyMedia();
+        broken.breakMedia(game.directory() / "media");
+        SCOPED_TRACE(broken.naming);
+        expectFatalLine(game.run(), broken.naming);
+    }
 }

@@ -1,4 +1,5 @@
 #include "tests/window/GameRun.h"
+#include "tests/window/XInput.h"
 
 #include <gtest/gtest.h>
 
@@ -12,22 +13,6 @@
 #include <X11/Xlib.h>
 
 namespace {
-
-Window findWindowNamed(Display* display, const std::string& title)
-{
-    Window root, parent, *children = nullptr;
-    unsigned int count = 0;
-    Window found = 0;
-    XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count);
-    for (unsigned int i = 0; i < count && !found; ++i) {
-        char* name = nullptr;
-        if (XFetchName(display, children[i], &name) && name && title == name)
-            found = children[i];
-        XFree(name);
-    }
-    XFree(children);
-    return found;
-}
 
 // What a window manager sends when the user clicks the close button.
 void sendCloseRequest(Display* display, Window window)
@@ -50,15 +35,10 @@ TEST(WindowClose, CloseRequestEndsTheGameWithStatusZero)
     GameRun game(true);
     auto finished = std::async(std::launch::async, [&] { return game.run(); });
 
-    Display* display = XOpenDisplay(nullptr);
-    ASSERT_NE(display, nullptr);
-    Window window = 0;
-    for (int attempt = 0; attempt < 200 && !window; ++attempt) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        window = findWindowNamed(display, "Corvane");
-    }
+    const Window window = waitForWindow("Corvane", 20);
     ASSERT_NE(window, 0u) << "the game's window never appeared";
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    Display* display = XOpenDisplay(nullptr);
     sendCloseRequest(display, window);
     XCloseDisplay(display);
 
@@ -68,4 +48,5 @@ TEST(WindowClose, CloseRequestEndsTheGameWithStatusZero)
     std::stringstream log;
     log << std::ifstream(game.directory() / "Ogre.log").rdbuf();
     EXPECT_NE(log.str().find("OGRE Shutdown"), std::string::npos);
+    EXPECT_TRUE(inputIsFree());
 }

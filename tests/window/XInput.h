@@ -1,0 +1,18 @@
+// Real X input for the window tests: events sent through the XTEST extension with xdotool.
+#pragma once
+
+#include <functional>
+#include <string>
+
+// Runs one xdotool command line (for example "key r" or "mousemove_relative -- 15 -7").
+void sendInput(const std::string& xdotoolArguments);
+
+// Holds Escape for a moment, again and again, until `ended` says so or `seconds` have passed;
+// the game may not read the keyboard yet when its window appears. Returns whether it ended.
+bool pressEscapeUntil(const std::function<bool()>& ended, double seconds);
+
+// Waits up to `seconds` for a top-level window with this title; 0 if none appeared.
+unsigned long waitForWindow(const std::string& title, double seconds);
+
+// True when another client can grab the pointer and the keyboard (nobody holds them).
+bool inputIsFree();
