@@ -38,11 +38,12 @@ const Ogre::Real magazineShownAgain = 1.8f;
 const Ogre::Real minHitDistance = 20;
 const Ogre::Real maxHitDistance = 1000;
 const Ogre::Real noHit = -1;
-const size_t maxRayResults = 4;
+const unsigned short maxRayResults = 4;
 
 } // namespace
 
 Soldier::Soldier(Ogre::SceneManager* sceneManager, GameHud* hud, Level* level)
+    // Until the camera hands over its position.
     : aimOrigin(Ogre::Vector3::ZERO)
     , upperBodyState(Hold)
     , previousUpperBodyState(Hold)
@@ -62,12 +63,11 @@ Soldier::Soldier(Ogre::SceneManager* sceneManager, GameHud* hud, Level* level)
 
     legAnimation = entity->getAnimationState(legStandAnimation);
     upperBodyAnimation = entity->getAnimationState(upperHoldAnimation);
-    for (Ogre::AnimationState* animation : {legAnimation, upperBodyAnimation})
+    for (Ogre::AnimationState* animation : {legAnimation, upperBodyAnimation}) {
         animation->setEnabled(true);
-    for (Ogre::AnimationState* animation : {legAnimation, upperBodyAnimation})
         animation->setWeight(1.0f);
-    for (Ogre::AnimationState* animation : {legAnimation, upperBodyAnimation})
         animation->setLoop(true);
+    }
 
     Ogre::Entity* rifle = sceneManager->createEntity("weapon", "rifle.mesh");
     handNode = node->createChildSceneNode(Ogre::Vector3::ZERO, Ogre::Quaternion::IDENTITY);
