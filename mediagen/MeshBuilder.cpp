@@ -21,6 +21,27 @@ const unsigned short geometrySource = 0;
 const unsigned short textureSource = 1;
 const float twoPi = 6.28318530718f;
 
+// Points round a circle, the same bits for the same point however it is reached, so that the
+// shadow edge list, which welds only exactly equal positions, sees the shapes closed.
+Vector2 aroundCircle(int step, int steps)
+{
+    const float angle = twoPi * static_cast<float>(step % steps) / static_cast<float>(steps);
+    return Vector2(std::cos(angle), std::sin(angle));
+}
+
+// A point on the unit sphere, ring 0 at the top pole and ring `rings` at the bottom one.
+Vector3 onSphere(int ring, int rings, int side, int sides)
+{
+    if (ring == 0)
+        return Vector3::UNIT_Y;
+    if (ring == rings)
+        return Vector3::NEGATIVE_UNIT_Y;
+    const float polar = Ogre::Math::PI * static_cast<float>(ring) / static_cast<float>(rings);
+    const float height = 2 * ring == rings ? 0.0f : std::cos(polar);
+    const Vector2 round = aroundCircle(side, sides) * std::sin(polar);
+    return Vector3(round.x, height, round.y);
+}
+
 } // namespace
 
 void MeshBuilder::useMaterial(const std::string& material)
@@ -73,17 +94,15 @@ void MeshBuilder::addTriangle(std::uint16_t a, std::uint16_t b, std::uint16_t c)
     target.indices.insert(target.indices.end(), {a, b, c});
 }
 
-void MeshBuilder::addFlatQuad(const Vector3& centre, const Vector3& right, const Vector3& up, const Vector3& normal)
+void MeshBuilder::addFlatQuad(const Vector3 (&corners)[4], const Vector3& right, const Vector3& up,
+    const Vector3& normal)
 {
-    // Corners counter-clockwise seen from outside: right x up points along the normal.
-    const Vector3 corners[4] = {centre - right - up, centre + right - up, centre + right + up, centre - right + up};
+    // Corners come counter-clockwise seen from outside: right x up points along the normal.
     const Vector2 faceUv[4] = {{0, 1}, {1, 1}, {1, 0}, {0, 0}};
-    const Vector3 rightAxis = right.normalisedCopy();
-    const Vector3 upAxis = up.normalisedCopy();
     std::uint16_t index[4];
     for (int i = 0; i < 4; ++i) {
         const Vector2 uv = textureDensity > 0.0f
-            ? Vector2(corners[i].dotProduct(rightAxis), -corners[i].dotProduct(upAxis)) * textureDensity
+            ? Vector2(corners[i].dotProduct(right), -corners[i].dotProduct(up)) * textureDensity
             : faceUv[i];
         index[i] = addVertex(corners[i], normal, uv);
     }
@@ -93,6 +112,15 @@ void MeshBuilder::addFlatQuad(const Vector3& centre, const Vector3& right, const
 
 void MeshBuilder::addBox(const Vector3& centre, const Vector3& halfSize, const Ogre::Quaternion& turn)
 {
+    // Each corner worked out once, so that the faces meeting there share it exactly.
+    auto cornerIndex = [](const Vector3& signs) {
+        return (signs.x > 0 ? 1 : 0) + (signs.y > 0 ? 2 : 0) + (signs.z > 0 ? 4 : 0);
+    };
+    Vector3 corners[8];
+    for (int i = 0; i < 8; ++i) {
+        const Vector3 signs(i & 1 ? 1.0f : -1.0f, i & 2 ? 1.0f : -1.0f, i & 4 ? 1.0f : -1.0f);
+        corners[i] = centre + turn * (signs * halfSize);
+    }
     struct Face {
         Vector3 normal;
         Vector3 up;
@@ -105,11 +133,13 @@ void MeshBuilder::addBox(const Vector3& centre, const Vector3& halfSize, const O
         {Vector3::UNIT_Y, Vector3::NEGATIVE_UNIT_Z},
         {Vector3::NEGATIVE_UNIT_Y, Vector3::UNIT_Z},
     };
+    const Vector2 quad[4] = {{-1, -1}, {1, -1}, {1, 1}, {-1, 1}};
     for (const Face& face : faces) {
         const Vector3 right = face.up.crossProduct(face.normal);
-        const Vector3 scaledNormal = face.normal * halfSize;
-        addFlatQuad(centre + turn * scaledNormal, turn * (right * halfSize), turn * (face.up * halfSize),
-            turn * face.normal);
+        Vector3 faceCorners[4];
+        for (int i = 0; i < 4; ++i)
+            faceCorners[i] = corners[cornerIndex(face.normal + right * quad[i].x + face.up * quad[i].y)];
+        addFlatQuad(faceCorners, turn * right, turn * face.up, turn * face.normal);
     }
 }
 
@@ -120,11 +150,13 @@ void MeshBuilder::addTube(const Vector3& from, const Vector3& to, const Vector2&
     const Vector3 u = (across - axis * across.dotProduct(axis)).normalisedCopy();
     const Vector3 v = axis.crossProduct(u);
     const float length = from.distance(to);
-    auto ring = [&](const Vector3& centre, const Vector2& radii, float angle) {
-        return centre + u * (radii.x * std::cos(angle)) + v * (radii.y * std::sin(angle));
+    auto ring = [&](const Vector3& centre, const Vector2& radii, int step) {
+        const Vector2 round = aroundCircle(step, sides);
+        return centre + u * (radii.x * round.x) + v * (radii.y * round.y);
     };
-    auto sideNormal = [&](float angle) {
-        const Vector3 radial = u * (std::cos(angle) / fromRadii.x) + v * (std::sin(angle) / fromRadii.y);
+    auto sideNormal = [&](int step) {
+        const Vector2 round = aroundCircle(step, sides);
+        const Vector3 radial = u * (round.x / fromRadii.x) + v * (round.y / fromRadii.y);
         const float slope = ((fromRadii.x + fromRadii.y) - (toRadii.x + toRadii.y)) * 0.5f / length;
         return radial.normalisedCopy() + axis * slope;
     };
@@ -133,14 +165,12 @@ void MeshBuilder::addTube(const Vector3& from, const Vector3& to, const Vector2&
         : 1.0f;
     const float along = textureDensity > 0.0f ? length * textureDensity : 1.0f;
     for (int side = 0; side < sides; ++side) {
-        const float a0 = twoPi * side / sides;
-        const float a1 = twoPi * (side + 1) / sides;
         const float u0 = around * side / sides;
         const float u1 = around * (side + 1) / sides;
-        const std::uint16_t p0 = addVertex(ring(from, fromRadii, a0), sideNormal(a0), {u0, along});
-        const std::uint16_t p1 = addVertex(ring(from, fromRadii, a1), sideNormal(a1), {u1, along});
-        const std::uint16_t p2 = addVertex(ring(to, toRadii, a1), sideNormal(a1), {u1, 0});
-        const std::uint16_t p3 = addVertex(ring(to, toRadii, a0), sideNormal(a0), {u0, 0});
+        const std::uint16_t p0 = addVertex(ring(from, fromRadii, side), sideNormal(side), {u0, along});
+        const std::uint16_t p1 = addVertex(ring(from, fromRadii, side + 1), sideNormal(side + 1), {u1, along});
+        const std::uint16_t p2 = addVertex(ring(to, toRadii, side + 1), sideNormal(side + 1), {u1, 0});
+        const std::uint16_t p3 = addVertex(ring(to, toRadii, side), sideNormal(side), {u0, 0});
         addTriangle(p0, p1, p2);
         addTriangle(p0, p2, p3);
     }
@@ -152,9 +182,8 @@ void MeshBuilder::addTube(const Vector3& from, const Vector3& to, const Vector2&
         const std::uint16_t middle = addVertex(centre, normal, {0.5f, 0.5f});
         std::vector<std::uint16_t> rim;
         for (int side = 0; side < sides; ++side) {
-            const float angle = twoPi * side / sides;
-            rim.push_back(addVertex(ring(centre, radii, angle), normal,
-                {0.5f + 0.5f * std::cos(angle), 0.5f - 0.5f * std::sin(angle)}));
+            const Vector2 round = aroundCircle(side, sides);
+            rim.push_back(addVertex(ring(centre, radii, side), normal, {0.5f + 0.5f * round.x, 0.5f - 0.5f * round.y}));
         }
         for (int side = 0; side < sides; ++side) {
             const std::uint16_t a = rim[side];
@@ -171,14 +200,8 @@ void MeshBuilder::addEllipsoidBand(const Vector3& centre, const Vector3& radii, 
     int rings, int sides, int lastRing)
 {
     // Ring 0 is the top pole, ring `rings` the bottom one; the band stops at `lastRing`.
-    auto point = [&](int ring, int side) {
-        const float polar = Ogre::Math::PI * ring / rings;
-        const float azimuth = twoPi * side / sides;
-        const Vector3 unit(std::sin(polar) * std::cos(azimuth), std::cos(polar), std::sin(polar) * std::sin(azimuth));
-        return unit;
-    };
     auto vertex = [&](int ring, int side) {
-        const Vector3 unit = point(ring, side);
+        const Vector3 unit = onSphere(ring, rings, side, sides);
         const Vector3 position = centre + turn * (unit * radii);
         const Vector3 normal = turn * (unit / radii);
         const Vector2 uv(static_cast<float>(side) / sides, static_cast<float>(ring) / rings);
@@ -214,15 +237,12 @@ void MeshBuilder::addDome(const Vector3& centre, const Vector3& radii, int rings
 {
     addEllipsoidBand(centre, radii, Ogre::Quaternion::IDENTITY, rings * 2, sides, rings);
     const std::uint16_t middle = addVertex(centre, Vector3::NEGATIVE_UNIT_Y, {0.5f, 0.5f});
-    for (int side = 0; side < sides; ++side) {
-        const float a0 = twoPi * side / sides;
-        const float a1 = twoPi * (side + 1) / sides;
-        const std::uint16_t p0 = addVertex(centre + Vector3(std::cos(a0), 0, std::sin(a0)) * radii,
-            Vector3::NEGATIVE_UNIT_Y, {0.5f + 0.5f * std::cos(a0), 0.5f + 0.5f * std::sin(a0)});
-        const std::uint16_t p1 = addVertex(centre + Vector3(std::cos(a1), 0, std::sin(a1)) * radii,
-            Vector3::NEGATIVE_UNIT_Y, {0.5f + 0.5f * std::cos(a1), 0.5f + 0.5f * std::sin(a1)});
-        addTriangle(middle, p0, p1);
-    }
+    auto rim = [&](int side) {
+        const Vector3 unit = onSphere(rings, rings * 2, side, sides);
+        return addVertex(centre + unit * radii, Vector3::NEGATIVE_UNIT_Y, {0.5f + 0.5f * unit.x, 0.5f + 0.5f * unit.z});
+    };
+    for (int side = 0; side < sides; ++side)
+        addTriangle(middle, rim(side), rim(side + 1));
 }
 
 void MeshBuilder::scaleDown(const Vector3& factor)

@@ -58,7 +58,7 @@ private:
     std::uint16_t addVertex(const Ogre::Vector3& position, const Ogre::Vector3& normal, const Ogre::Vector2& uv);
     // Refuses a triangle that faces against its own vertex normals: the shadow volumes need outward winding.
     void addTriangle(std::uint16_t a, std::uint16_t b, std::uint16_t c);
-    void addFlatQuad(const Ogre::Vector3& centre, const Ogre::Vector3& right, const Ogre::Vector3& up,
+    void addFlatQuad(const Ogre::Vector3 (&corners)[4], const Ogre::Vector3& right, const Ogre::Vector3& up,
         const Ogre::Vector3& normal);
     void addEllipsoidBand(const Ogre::Vector3& centre, const Ogre::Vector3& radii, const Ogre::Quaternion& turn,
         int rings, int sides, int lastRing);

@@ -20,6 +20,23 @@ int wrap(int value, int period)
     return r < 0 ? r + period : r;
 }
 
+// Octaves, each twice the frequency and half the weight of the one before, normalised to [0, 1].
+template <typename Sample>
+float fractal(int octaves, const Sample& sample)
+{
+    float sum = 0.0f;
+    float weight = 1.0f;
+    float total = 0.0f;
+    float scale = 1.0f;
+    for (int octave = 0; octave < octaves; ++octave) {
+        sum += weight * sample(scale);
+        total += weight;
+        scale *= 2.0f;
+        weight *= 0.5f;
+    }
+    return sum / total;
+}
+
 } // namespace
 
 Noise::Noise(std::uint32_t seed) : seed(seed) {}
@@ -55,18 +72,9 @@ float Noise::tiled(float x, float y, int period) const
 
 float Noise::tiledFractal(float x, float y, int period, int octaves) const
 {
-    float sum = 0.0f;
-    float weight = 1.0f;
-    float total = 0.0f;
-    for (int octave = 0; octave < octaves; ++octave) {
-        sum += weight * tiled(x, y, period);
-        total += weight;
-        x *= 2.0f;
-        y *= 2.0f;
-        period *= 2;
-        weight *= 0.5f;
-    }
-    return sum / total;
+    return fractal(octaves, [&](float scale) {
+        return tiled(x * scale, y * scale, period * static_cast<int>(scale));
+    });
 }
 
 float Noise::solid(float x, float y, float z) const
@@ -89,16 +97,5 @@ float Noise::solid(float x, float y, float z) const
 
 float Noise::solidFractal(float x, float y, float z, int octaves) const
 {
-    float sum = 0.0f;
-    float weight = 1.0f;
-    float total = 0.0f;
-    for (int octave = 0; octave < octaves; ++octave) {
-        sum += weight * solid(x, y, z);
-        total += weight;
-        x *= 2.0f;
-        y *= 2.0f;
-        z *= 2.0f;
-        weight *= 0.5f;
-    }
-    return sum / total;
+    return fractal(octaves, [&](float scale) { return solid(x * scale, y * scale, z * scale); });
 }

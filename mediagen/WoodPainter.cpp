@@ -25,6 +25,18 @@ const ColourValue ember(1.0f, 0.45f, 0.08f);
 
 WoodPainter::WoodPainter() : grain(7) {}
 
+ColourValue WoodPainter::board(const ColourValue& colour, float along, float across, float fromEdge) const
+{
+    const float g = grain.tiledFractal(along / 32.0f, across / 2.5f, size / 32, 3);
+    const float stripes = 0.5f + 0.5f * std::sin(across * 1.7f + g * 9.0f);
+    float shade = (0.78f + 0.3f * g) * (0.92f + 0.08f * stripes);
+    if (fromEdge < 1.5f)
+        shade *= 0.45f + 0.3f * fromEdge; // the dark gap between boards
+    ColourValue shaded = colour * shade;
+    shaded.a = 1.0f;
+    return shaded;
+}
+
 void WoodPainter::fill(Canvas& canvas, const Planks& planks) const
 {
     Random random(planks.seed);
@@ -39,15 +51,8 @@ void WoodPainter::fill(Canvas& canvas, const Planks& planks) const
             const float across = static_cast<float>(planks.vertical ? x - planks.left : y - planks.top);
             const int plank = std::min(planks.count - 1, static_cast<int>(across / plankWidth));
             const float inPlank = across - plank * plankWidth;
-            const float g = grain.tiledFractal(along / 32.0f, across / 2.5f + plank * 11.0f, size / 32, 3);
-            const float stripes = 0.5f + 0.5f * std::sin(across * 1.7f + g * 9.0f);
-            float shade = tone[plank] * (0.78f + 0.3f * g) * (0.92f + 0.08f * stripes);
-            const float edge = std::min(inPlank, plankWidth - inPlank);
-            if (edge < 1.5f)
-                shade *= 0.45f + 0.3f * edge;
-            ColourValue colour = planks.colour * shade;
-            colour.a = 1.0f;
-            canvas.set(x, y, colour);
+            canvas.set(x, y, board(planks.colour * tone[plank], along, across + plank * 27.0f,
+                std::min(inPlank, plankWidth - inPlank)));
         }
     }
 }
@@ -64,15 +69,8 @@ void WoodPainter::brace(Canvas& canvas, float width, const ColourValue& colour) 
             const float px = x + 0.5f - x0, py = y + 0.5f - y0;
             const float along = px * dx + py * dy;
             const float across = -px * dy + py * dx;
-            if (std::fabs(across) > width * 0.5f)
-                continue;
-            const float g = grain.tiledFractal(along / 32.0f, across / 2.5f + 50.0f, size / 32, 3);
-            float shade = (0.8f + 0.3f * g);
-            if (width * 0.5f - std::fabs(across) < 1.5f)
-                shade *= 0.5f;
-            ColourValue c = colour * shade;
-            c.a = 1.0f;
-            canvas.set(x, y, c);
+            if (std::fabs(across) <= width * 0.5f)
+                canvas.set(x, y, board(colour, along, across + 125.0f, width * 0.5f - std::fabs(across)));
         }
     }
 }

@@ -25,6 +25,8 @@ private:
         Ogre::ColourValue colour;
         unsigned seed;
     };
+    // One board's grain at a point, `fromEdge` pixels in from its side.
+    Ogre::ColourValue board(const Ogre::ColourValue& colour, float along, float across, float fromEdge) const;
     void fill(Canvas& canvas, const Planks& planks) const;
     void brace(Canvas& canvas, float width, const Ogre::ColourValue& colour) const;
     void nail(Canvas& canvas, float x, float y) const;

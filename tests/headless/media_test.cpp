@@ -3,6 +3,7 @@
 
 #include <OgreAnimation.h>
 #include <OgreBone.h>
+#include <OgreEdgeListBuilder.h>
 #include <OgreMaterialManager.h>
 #include <OgreMesh.h>
 #include <OgreMeshManager.h>
@@ -20,6 +21,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -73,18 +76,35 @@ size_t triangles(const std::string& mesh)
 }
 
 // The soldier with both channels at full weight, as the game plays them.
-Ogre::Bone* handInPose(const std::string& upperAnimation, float time)
-{
-    Ogre::Entity* soldier = entityOf("soldier.mesh");
-    soldier->getSkeleton()->setBlendMode(Ogre::ANIMBLEND_CUMULATIVE);
-    Ogre::AnimationState* legs = soldier->getAnimationState("leg_stand");
-    Ogre::AnimationState* upper = soldier->getAnimationState(upperAnimation);
-    legs->setEnabled(true);
-    upper->setEnabled(true);
-    upper->setTimePosition(time);
-    soldier->getSkeleton()->setAnimationState(*soldier->getAllAnimationStates());
-    return soldier->getSkeleton()->getBone("hand_r");
-}
+class PosedSoldier {
+public:
+    PosedSoldier() : soldier(entityOf("soldier.mesh"))
+    {
+        soldier->getSkeleton()->setBlendMode(Ogre::ANIMBLEND_CUMULATIVE);
+    }
+
+    void pose(const std::string& upper, float upperTime, const std::string& legs = "leg_stand", float legTime = 0)
+    {
+        for (const auto& state : soldier->getAllAnimationStates()->getAnimationStates())
+            state.second->setEnabled(false);
+        for (const auto& [name, time] : {std::make_pair(upper, upperTime), std::make_pair(legs, legTime)}) {
+            Ogre::AnimationState* state = soldier->getAnimationState(name);
+            state->setEnabled(true);
+            state->setTimePosition(time);
+        }
+        soldier->getSkeleton()->setAnimationState(*soldier->getAllAnimationStates());
+    }
+
+    Ogre::Bone* bone(const std::string& name) const { return soldier->getSkeleton()->getBone(name); }
+    Vector3 at(const std::string& name) const { return bone(name)->_getDerivedPosition(); }
+    float length(const std::string& animation) const
+    {
+        return soldier->getSkeleton()->getAnimation(animation)->getLength();
+    }
+
+private:
+    Ogre::Entity* soldier;
+};
 
 Vector3 rifleDirection(const Ogre::Bone* hand)
 {
@@ -137,7 +157,9 @@ TEST(Media, SoldierStandsAtTheOriginFacingPlusZAndAimsFromTheRightShoulder)
     EXPECT_NEAR(bounds.getMinimum().y, 0.0f, 0.01f);
     EXPECT_NEAR(bounds.getMaximum().y, 13.0f, 0.5f);
 
-    Ogre::Bone* hand = handInPose("up_shoot", 0.75f);
+    PosedSoldier soldier;
+    soldier.pose("up_shoot", 0.75f);
+    Ogre::Bone* hand = soldier.bone("hand_r");
     const Vector3 shoulder = hand->getParent()->getParent()->_getDerivedPosition();
     const Vector3 grip = hand->_getDerivedPosition();
     Vector3 axis;
@@ -150,7 +172,54 @@ TEST(Media, SoldierStandsAtTheOriginFacingPlusZAndAimsFromTheRightShoulder)
     EXPECT_LT(grip.distance(shoulder), 3.5f);
     EXPECT_NEAR(grip.y, 10.0f, 1.0f);
 
-    EXPECT_LT(rifleDirection(handInPose("up_weapon_hold", 0.0f)).y, -0.3f) << "carried low, pointing down";
+    const Vector3 handguard = grip + hand->_getDerivedOrientation() * (rifleTurn * Vector3(0, 2.8f, 0));
+    EXPECT_LT(soldier.at("hand_l").distance(handguard), 0.5f) << "the left hand holds the handguard";
+
+    soldier.pose("up_weapon_hold", 0.0f);
+    EXPECT_LT(rifleDirection(soldier.bone("hand_r")).y, -0.3f) << "carried low, pointing down";
+}
+
+TEST(Media, AnimationsJoinWhereTheGameJumpsAndLoopWithoutASeam)
+{
+    PosedSoldier soldier;
+    auto grip = [&](const std::string& animation, float time) {
+        soldier.pose(animation, time);
+        return soldier.at("hand_r");
+    };
+    const Vector3 aim = grip("up_shoot", 0.75f);
+    EXPECT_GT(grip("up_shoot", 0.775f).distance(aim), 0.2f) << "a visible recoil kick";
+    EXPECT_LT(grip("up_shoot", 0.8f).distance(aim), 0.01f) << "each recoil cycle ends where the next starts";
+    EXPECT_LT(grip("up_shoot", 1.1f).distance(aim), 0.01f) << "the aim is held until 1.4";
+    EXPECT_LT(grip("up_shoot", 1.5f).distance(grip("up_shoot", 0.5f)), 0.05f) << "a reload jumps from 0.5 to 1.5";
+    EXPECT_LT(grip("up_shoot", soldier.length("up_shoot")).distance(grip("up_weapon_hold", 0.0f)), 0.1f)
+        << "lowered back to the carry";
+    for (const char* loop : {"up_weapon_hold", "leg_stand", "leg_run"}) {
+        soldier.pose("up_weapon_hold", 0.0f, loop[0] == 'l' ? loop : "leg_stand");
+        const Vector3 start = soldier.at(loop[0] == 'l' ? "foot_l" : "hand_r");
+        soldier.pose("up_weapon_hold", loop[0] == 'l' ? 0.0f : soldier.length(loop), loop[0] == 'l' ? loop : "leg_stand",
+            loop[0] == 'l' ? soldier.length(loop) : 0.0f);
+        EXPECT_LT(soldier.at(loop[0] == 'l' ? "foot_l" : "hand_r").distance(start), 0.01f) << loop;
+    }
+
+    float widestStride = 0;
+    float lowestAnkle = 100;
+    for (float time = 0; time < soldier.length("leg_run"); time += 0.05f) {
+        soldier.pose("up_weapon_hold", 0.0f, "leg_run", time);
+        widestStride = std::max(widestStride, std::fabs(soldier.at("foot_l").z - soldier.at("foot_r").z));
+        lowestAnkle = std::min({lowestAnkle, soldier.at("foot_l").y, soldier.at("foot_r").y});
+    }
+    EXPECT_GT(widestStride, 3.0f) << "a clear stride";
+    EXPECT_GT(lowestAnkle, 0.3f) << "boots stay above the ground";
+}
+
+TEST(Media, EveryModelIsClosedForStencilShadows)
+{
+    for (const char* mesh : modelMeshes) {
+        Ogre::MeshPtr model = entityOf(mesh)->getMesh();
+        EXPECT_TRUE(model->isEdgeListBuilt()) << mesh << " carries its edge list";
+        ASSERT_NE(model->getEdgeList(), nullptr) << mesh;
+        EXPECT_TRUE(model->getEdgeList()->isClosed) << mesh << " has open edges";
+    }
 }
 
 TEST(Media, ModelsFitTheNodeTransformsOfTheGame)
