@@ -255,14 +255,6 @@ void MeshBuilder::scaleDown(const Vector3& factor)
     }
 }
 
-size_t MeshBuilder::triangleCount() const
-{
-    size_t indices = 0;
-    for (const Part& each : parts)
-        indices += each.indices.size();
-    return indices / 3;
-}
-
 void MeshBuilder::buildSubMesh(Ogre::Mesh& mesh, const Part& source) const
 {
     Ogre::SubMesh* sub = mesh.createSubMesh();

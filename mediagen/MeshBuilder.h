@@ -34,8 +34,6 @@ public:
     // Divides every position by `factor`, for a mesh that its node stretches back by that much.
     void scaleDown(const Ogre::Vector3& factor);
 
-    size_t triangleCount() const;
-
     // A mesh of all shapes with edge lists for stencil shadows; its bounds are those of the vertices,
     // grown to include `reach` (for parts of a skinned mesh that move out of their bind pose).
     Ogre::MeshPtr build(const std::string& name, Ogre::SkeletonPtr skeleton = Ogre::SkeletonPtr(),

@@ -7,8 +7,6 @@
 #include <OgreColourValue.h>
 #include <OgreVector.h>
 
-#include <string>
-
 class Canvas;
 
 class SkyPainter {

@@ -4,6 +4,8 @@
 #include <OgreAnimation.h>
 #include <OgreBone.h>
 #include <OgreEdgeListBuilder.h>
+#include <OgreBitwise.h>
+#include <OgreImage.h>
 #include <OgreMaterialManager.h>
 #include <OgreMesh.h>
 #include <OgreMeshManager.h>
@@ -300,6 +302,42 @@ TEST(Media, EveryMaterialIsDefinedWithItsTexturesAndLooks)
     }
     EXPECT_LT(materials.getByName("Plane")->getTechnique(0)->getPass(0)->getTextureUnitState(0)->getTextureUScale(),
         0.1f) << "the ground tiles its texture itself";
+}
+
+TEST(Media, PicturesAreSquarePowersOfTwoTheSkyUpright)
+{
+    headlessScene();
+    const Ogre::StringVectorPtr pictures = Ogre::ResourceGroupManager::getSingleton().findResourceNames("General", "*.png");
+    ASSERT_FALSE(pictures->empty());
+    for (const std::string& name : *pictures) {
+        Ogre::Image picture;
+        picture.load(name, "General");
+        EXPECT_EQ(picture.getWidth(), picture.getHeight()) << name;
+        EXPECT_TRUE(Ogre::Bitwise::isPO2(picture.getWidth())) << name;
+    }
+    auto average = [](const std::string& face, float fromTop) {
+        Ogre::Image picture;
+        picture.load("sky_" + face + ".png", "General");
+        const size_t row = static_cast<size_t>(fromTop * (picture.getHeight() - 1));
+        Ogre::ColourValue sum(0, 0, 0, 0);
+        for (size_t x = 0; x < picture.getWidth(); ++x)
+            sum += picture.getColourAt(x, row, 0) / static_cast<float>(picture.getWidth());
+        return sum;
+    };
+    for (const char* side : {"fr", "bk", "lf", "rt"}) {
+        const Ogre::ColourValue top = average(side, 0.0f);
+        const Ogre::ColourValue bottom = average(side, 1.0f);
+        EXPECT_GT(top.b - top.r, 0.2f) << side << " has blue sky at its top";
+        EXPECT_LT(bottom.b - bottom.r, 0.05f) << side << " has hazy ground at its bottom";
+    }
+    EXPECT_GT(average("up", 0.5f).b - average("up", 0.5f).r, 0.1f) << "clouds in a blue sky overhead";
+    EXPECT_LT(average("dn", 0.5f).b - average("dn", 0.5f).r, 0.05f) << "haze below";
+
+    Ogre::Image crosshair;
+    crosshair.load("crosshair.png", "General");
+    EXPECT_TRUE(crosshair.getHasAlpha());
+    EXPECT_EQ(crosshair.getColourAt(0, 0, 0).a, 0.0f) << "clear round the strokes";
+    EXPECT_GT(crosshair.getColourAt(crosshair.getWidth() / 2, crosshair.getHeight() / 4, 0).a, 0.9f);
 }
 
 TEST(Media, MainOverlayHoldsItsSevenElements)
