@@ -144,6 +144,7 @@ void SoldierModel::dressHead(MeshBuilder& mesh) const
         mesh.addBox(mirrored({0.71f, 11.6f, 0.02f}, side), {0.07f, 0.18f, 0.12f}); // ear
 
     mesh.useMaterial(leather);
+    mesh.addEllipsoid({0, 11.72f, -0.06f}, {0.69f, 0.8f, 0.76f}, 8, 10); // cropped hair under the helmet
     for (const Side& side : sides)
         mesh.addBox(mirrored({0.26f, 11.72f, 0.78f}, side), {0.1f, 0.05f, 0.05f}); // eye
     mesh.addBox({0, 11.12f, 0.73f}, {0.22f, 0.035f, 0.05f});                       // mouth
