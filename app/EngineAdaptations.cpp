@@ -19,8 +19,11 @@ const std::string engineMediaDir = CORVANE_OGRE_MEDIA_DIR;
 Ogre::OverlaySystem* overlaySystem = nullptr;
 MediaErrorWatcher mediaErrors;
 
+// Glyph textures need a render system; without one (the generator, tests) fonts stay unloaded.
 void loadAllFonts()
 {
+    if (!Ogre::Root::getSingleton().getRenderSystem())
+        return;
     Ogre::FontManager& fonts = Ogre::FontManager::getSingleton();
     for (const auto& entry : fonts.getResourceIterator())
         entry.second->load();

@@ -9,17 +9,18 @@ cd "$(dirname "$0")/../build"
 
 ./corvane > /dev/null &
 game=$!
+window=""
 for _ in $(seq 100); do
-  xdotool search --name '^Corvane$' > /dev/null 2>&1 && break
+  window=$(xdotool search --name '^Corvane$' 2> /dev/null | head -n 1) && [ -n "$window" ] && break
   sleep 0.1
 done
 
-shot() { sleep 0.3; import -window root "$shots/$1.png"; echo "  $shots/$1.png"; }
+shot() { sleep 0.3; import -window "$window" "$shots/$1.png"; echo "  $shots/$1.png"; }
 move() { xdotool mousemove_relative -- "$1" "$2"; }
 
 echo "Screenshots:"
 sleep 2; shot 1-riding
-for _ in $(seq 9); do move 100 0; sleep 0.05; done   # look right, out of the loop
+for _ in $(seq 30); do move 30 0; sleep 0.05; done    # look right, out of the loop
 sleep 1; shot 2-looking-out
 xdotool mousedown 3; sleep 1.2; shot 3-aiming
 xdotool mousedown 1; sleep 1.5; shot 4-firing
