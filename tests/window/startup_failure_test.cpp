@@ -69,6 +69,11 @@ TEST(StartupFailure, MissingOrBrokenMedia)
             [](const fs::path& media) {
                 std::ofstream(media / "truck.material") << "material NotTheDeck\n{\n}\n";
             }},
+        {".ttf", [](const fs::path& media) {
+             for (const auto& file : fs::directory_iterator(media / "hud"))
+                 if (file.path().extension() == ".ttf")
+                     fs::remove(file.path());
+         }},
     };
     for (const Case& broken : cases) {
         GameRun game(false);
