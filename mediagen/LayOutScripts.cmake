@@ -1,5 +1,7 @@
 # Copies the hand-written scripts into the runnable media tree, dropping scripts that the
 # source tree no longer has. Called with SOURCE and DESTINATION.
 file(GLOB stale ${DESTINATION}/*.material ${DESTINATION}/*.overlay ${DESTINATION}/*.fontdef)
-file(REMOVE ${stale})
+if(stale)
+  file(REMOVE ${stale})
+endif()
 file(COPY ${SOURCE}/ DESTINATION ${DESTINATION})
