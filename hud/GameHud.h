@@ -5,7 +5,7 @@
 
 class GameHud {
 public:
-    static const int MagazineCapacity = 30;
+    static constexpr int MagazineCapacity = 30;
 
     GameHud();
 

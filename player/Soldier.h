@@ -23,6 +23,7 @@ public:
     Ogre::Vector3 getAimDirection() const;
     // Stores the direction normalised.
     void setAimDirection(const Ogre::Vector3& direction);
+    Ogre::Vector3 getAimOrigin() const { return aimOrigin; }
     // Start point of the shot ray: the camera position.
     void setAimOrigin(const Ogre::Vector3& origin);
     // World position of the soldier's node.

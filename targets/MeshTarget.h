@@ -10,6 +10,8 @@ public:
     Ogre::Real hit(Ogre::Real distance) override;
     Ogre::Real getRadius() override;
 
+    Ogre::Real getHealth() const { return health; }
+
 protected:
     MeshTarget(Ogre::SceneManager* scene, const Ogre::String& entityName, const Ogre::String& meshName,
         const Ogre::Vector3& scale, Ogre::Real fullHealth, const Ogre::Vector3& position);

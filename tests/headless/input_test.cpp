@@ -114,6 +114,7 @@ TEST(FollowCamera, StandsBehindOrOverTheRightShoulder)
     rig.follow.setAiming(true);
     rig.frames(1, 0);
     EXPECT_EQ(rig.eye(), p + Ogre::Vector3(-4, 10, -10));
+    EXPECT_EQ(rig.soldier.getAimOrigin(), rig.eye());
     rig.follow.setAiming(false);
     rig.frames(1, 0);
     EXPECT_EQ(rig.eye(), p + Ogre::Vector3(0, 15, -35));
