@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <sstream>
+#include <vector>
 
 namespace {
 
@@ -54,27 +56,59 @@ TEST(StartupFailure, NoRenderSystem)
     expectFatalLine(game.run(hideRenderSystem), "RenderSystem_GL");
 }
 
+namespace {
+
+namespace fs = std::filesystem;
+
+// Cuts the definition of one material out of whichever script holds it.
+void removeMaterial(const fs::path& media, const std::string& name)
+{
+    for (const auto& file : fs::directory_iterator(media)) {
+        if (file.path().extension() != ".material")
+            continue;
+        std::stringstream text;
+        text << std::ifstream(file.path()).rdbuf();
+        std::string script = text.str();
+        size_t start = script.find("material " + name + " ");
+        if (start == std::string::npos)
+            start = script.find("material " + name + "\n");
+        if (start == std::string::npos)
+            continue;
+        size_t end = script.find('{', start);
+        for (int depth = 0; end < script.size(); ++end) {
+            depth += script[end] == '{' ? 1 : script[end] == '}' ? -1 : 0;
+            if (depth == 0)
+                break;
+        }
+        script.erase(start, end + 1 - start);
+        std::ofstream(file.path()) << script;
+    }
+}
+
+} // namespace
+
+// Every resource the game asks for by name, taken away in turn, and damaged files.
 TEST(StartupFailure, MissingOrBrokenMedia)
 {
-    namespace fs = std::filesystem;
     struct Case {
-        const char* naming;
+        std::string naming;
         std::function<void(const fs::path& media)> breakMedia;
     };
-    const Case cases[] = {
-        {"soldier.mesh", [](const fs::path& media) { fs::remove(media / "character/soldier.mesh"); }},
-        {"truck.mesh",
-            [](const fs::path& media) { fs::resize_file(media / "truck/truck.mesh", fs::file_size(media / "truck/truck.mesh") / 2); }},
-        {"'Deck'",
-            [](const fs::path& media) {
-                std::ofstream(media / "truck.material") << "material NotTheDeck\n{\n}\n";
-            }},
-        {".ttf", [](const fs::path& media) {
-             for (const auto& file : fs::directory_iterator(media / "hud"))
-                 if (file.path().extension() == ".ttf")
-                     fs::remove(file.path());
-         }},
-    };
+    std::vector<Case> cases;
+    for (const char* mesh : {"character/soldier.mesh", "character/rifle.mesh", "truck/truck.mesh",
+             "target/target01.mesh", "crate/doboz.mesh"})
+        cases.push_back({fs::path(mesh).filename().string(), [=](const fs::path& media) { fs::remove(media / mesh); }});
+    for (const char* material : {"target_cracked", "target_perish", "doboz_cracked", "doboz_burning", "Plane", "Sky", "Deck"})
+        cases.push_back({"'" + std::string(material) + "'", [=](const fs::path& media) { removeMaterial(media, material); }});
+    cases.push_back({"MainOverlay", [](const fs::path& media) { fs::remove(media / "hud.overlay"); }});
+    cases.push_back({"truck.mesh", [](const fs::path& media) {
+        fs::resize_file(media / "truck/truck.mesh", fs::file_size(media / "truck/truck.mesh") / 2);
+    }});
+    cases.push_back({".ttf", [](const fs::path& media) {
+        for (const auto& file : fs::directory_iterator(media / "hud"))
+            if (file.path().extension() == ".ttf")
+                fs::remove(file.path());
+    }});
     for (const Case& broken : cases) {
         GameRun game(false);
         game.copyMedia();
