@@ -89,7 +89,9 @@ struct Game {
 TEST(RealInput, XEventsReachTheHandlerInOrder)
 {
     startEngine();
-    Game game;
+    // Like the game's own objects, these live until the process ends.
+    static Game* const kept = new Game();
+    Game& game = *kept;
     game.frames(5, 0);
 
     // A held W walks the soldier forward at 30 units a second while it is down.

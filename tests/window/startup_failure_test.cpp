@@ -12,6 +12,10 @@
 
 namespace {
 
+// A start-up that fails ends the process with half-built game objects in it, on purpose:
+// leak reports of such a run (in the sanitizer build) say nothing.
+const std::string failing = "env ASAN_OPTIONS=\"$ASAN_OPTIONS:detect_leaks=0\" ";
+
 // One line on standard error that names the failure, exit status 1, quickly.
 void expectFatalLine(const GameRunResult& result, const std::string& naming)
 {
@@ -27,7 +31,7 @@ void expectFatalLine(const GameRunResult& result, const std::string& naming)
 TEST(StartupFailure, MissingMediaTree)
 {
     GameRun game(false);
-    expectFatalLine(game.run(), "media folder 'media' not found");
+    expectFatalLine(game.run(failing), "media folder 'media' not found");
 }
 
 TEST(StartupFailure, CorruptScript)
@@ -35,13 +39,13 @@ TEST(StartupFailure, CorruptScript)
     GameRun game(false);
     game.copyMedia();
     std::ofstream(game.directory() / "media" / "crate" / "broken.material") << "material Broken\n{\n  technique\n";
-    expectFatalLine(game.run(), "broken.material");
+    expectFatalLine(game.run(failing), "broken.material");
 }
 
 TEST(StartupFailure, NoDisplay)
 {
     GameRun game(true);
-    expectFatalLine(game.run("env -u DISPLAY"), "cannot open the X display");
+    expectFatalLine(game.run(failing + "env -u DISPLAY"), "cannot open the X display");
 }
 
 TEST(StartupFailure, NoRenderSystem)
@@ -53,7 +57,7 @@ TEST(StartupFailure, NoRenderSystem)
     const std::string library = CORVANE_OGRE_PLUGIN_DIR "/RenderSystem_GL.so";
     const std::string hideRenderSystem = "unshare -m sh -c 'mount --bind \"$(mktemp)\" \"$(readlink -f " + library
         + ")\" && exec \"$0\"'";
-    expectFatalLine(game.run(hideRenderSystem), "RenderSystem_GL");
+    expectFatalLine(game.run(failing + hideRenderSystem), "RenderSystem_GL");
 }
 
 namespace {
@@ -114,6 +118,6 @@ TEST(StartupFailure, MissingOrBrokenMedia)
         game.copyMedia();
         broken.breakMedia(game.directory() / "media");
         SCOPED_TRACE(broken.naming);
-        expectFatalLine(game.run(), broken.naming);
+        expectFatalLine(game.run(failing), broken.naming);
     }
 }
