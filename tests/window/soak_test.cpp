@@ -21,9 +21,12 @@
 namespace {
 
 #ifdef CORVANE_SANITIZE_BUILD
+// Slower, and the address sanitizer holds freed memory back, so memory says nothing there.
 const int soakFrames = 100000;
+const bool memoryIsMeaningful = false;
 #else
 const int soakFrames = 1000000;
+const bool memoryIsMeaningful = true;
 #endif
 const Ogre::Real frameTimes[] = {0.0f, 1e-6f, 1.0f / 60, 5.0f};
 
@@ -137,5 +140,6 @@ TEST(Soak, RandomInputForAMillionFrames)
         if (frame == soakFrames / 10)
             memoryAfterWarmUp = residentKilobytes();
     }
-    EXPECT_LT(residentKilobytes() - memoryAfterWarmUp, 8 * 1024) << "resident memory grew";
+    if (memoryIsMeaningful)
+        EXPECT_LT(residentKilobytes() - memoryAfterWarmUp, 8 * 1024) << "resident memory grew";
 }
