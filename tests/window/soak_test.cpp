@@ -140,6 +140,7 @@ TEST(Soak, RandomInputForAMillionFrames)
         if (frame == soakFrames / 10)
             memoryAfterWarmUp = residentKilobytes();
     }
-    if (memoryIsMeaningful)
+    if (memoryIsMeaningful) {
         EXPECT_LT(residentKilobytes() - memoryAfterWarmUp, 8 * 1024) << "resident memory grew";
+    }
 }
