@@ -11,6 +11,8 @@
 #include <Overlay/OgreOverlayElement.h>
 #include <Overlay/OgreOverlayManager.h>
 
+#include "tests/HeldKeys.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -22,22 +24,6 @@ Ogre::SceneManager* freshScene()
     headlessScene();
     return Ogre::Root::getSingleton().createSceneManager("DefaultSceneManager");
 }
-
-class HeldKeys : public OIS::Keyboard {
-public:
-    explicit HeldKeys(std::set<OIS::KeyCode> keys) : OIS::Keyboard("test", false, 0, nullptr), keys(std::move(keys)) {}
-    bool isKeyDown(OIS::KeyCode key) const override { return keys.count(key) > 0; }
-    const std::string& getAsString(OIS::KeyCode) override { return name; }
-    void copyKeyStates(char[256]) const override {}
-    void setBuffered(bool) override {}
-    void capture() override {}
-    OIS::Interface* queryInterface(OIS::Interface::IType) override { return nullptr; }
-    void _initialize() override {}
-
-private:
-    std::set<OIS::KeyCode> keys;
-    std::string name;
-};
 
 // The soldier, his HUD, the follow camera and the controller, in a scene of their own.
 struct Rig {

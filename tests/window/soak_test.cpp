@@ -11,6 +11,8 @@
 #include <OgreCamera.h>
 #include <OgreRoot.h>
 
+#include "tests/HeldKeys.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -29,22 +31,6 @@ const int soakFrames = 1000000;
 const bool memoryIsMeaningful = true;
 #endif
 const Ogre::Real frameTimes[] = {0.0f, 1e-6f, 1.0f / 60, 5.0f};
-
-class HeldKeys : public OIS::Keyboard {
-public:
-    HeldKeys() : OIS::Keyboard("soak", false, 0, nullptr) {}
-    std::set<OIS::KeyCode> keys;
-    bool isKeyDown(OIS::KeyCode key) const override { return keys.count(key) > 0; }
-    const std::string& getAsString(OIS::KeyCode) override { return name; }
-    void copyKeyStates(char[256]) const override {}
-    void setBuffered(bool) override {}
-    void capture() override {}
-    OIS::Interface* queryInterface(OIS::Interface::IType) override { return nullptr; }
-    void _initialize() override {}
-
-private:
-    std::string name;
-};
 
 bool finite(const Ogre::Vector3& v)
 {
