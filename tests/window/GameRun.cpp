@@ -31,6 +31,11 @@ GameRun::~GameRun()
     fs::remove_all(workDir);
 }
 
+void GameRun::enter() const
+{
+    fs::current_path(workDir);
+}
+
 void GameRun::copyMedia()
 {
     fs::remove(workDir / "media");

@@ -18,6 +18,10 @@ public:
 
     const std::filesystem::path& directory() const { return workDir; }
 
+    // Makes the directory this process's working directory, for a test that runs the engine
+    // itself: parallel tests then write their own "Ogre.log".
+    void enter() const;
+
     // Copies the build's media tree into the directory, to be changed by the test.
     void copyMedia();
 

@@ -12,6 +12,8 @@
 #include <Overlay/OgreOverlayElement.h>
 #include <Overlay/OgreOverlayManager.h>
 
+#include "tests/window/GameRun.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -35,7 +37,8 @@ Ogre::OverlayElement* hudElement(const char* name)
 
 void startGame()
 {
-    std::remove("Ogre.log");
+    static const GameRun scratch(true);
+    scratch.enter();
     startEngine();
     assembleGame();
 }

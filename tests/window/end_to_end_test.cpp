@@ -13,6 +13,8 @@
 #include <Overlay/OgreOverlayElement.h>
 #include <Overlay/OgreOverlayManager.h>
 
+#include "tests/window/GameRun.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -99,6 +101,8 @@ void reload()
 
 TEST(EndToEnd, RideStepOffWalkShootReloadAndSpendEveryRound)
 {
+    const GameRun scratch(true);
+    scratch.enter();
     startEngine();
     assembleGame();
     playFor(1.0);

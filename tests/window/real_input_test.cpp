@@ -88,6 +88,8 @@ struct Game {
 
 TEST(RealInput, XEventsReachTheHandlerInOrder)
 {
+    const GameRun scratch(true);
+    scratch.enter();
     startEngine();
     // Like the game's own objects, these live until the process ends.
     static Game* const kept = new Game();

@@ -13,6 +13,8 @@
 
 #include "tests/HeldKeys.h"
 
+#include "tests/window/GameRun.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -58,6 +60,8 @@ Ogre::Real healthOf(AbstractTarget* target)
 // at odd frame times: nothing may crash, turn NaN, or leave its bounds.
 TEST(Soak, RandomInputForAMillionFrames)
 {
+    const GameRun scratch(true);
+    scratch.enter();
     startEngine();
     assembleGame();
     mainFrameListener listener;

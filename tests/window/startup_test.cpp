@@ -6,6 +6,8 @@
 #include <OgreRoot.h>
 #include <OgreSceneManager.h>
 
+#include "tests/window/GameRun.h"
+
 #include <gtest/gtest.h>
 
 // After gtest: Xlib defines macros that clash with it.
@@ -36,7 +38,8 @@ std::string windowTitle(Ogre::RenderWindow* window)
 TEST(Startup, BuildsTheFixedEngineConfiguration)
 {
     namespace fs = std::filesystem;
-    fs::remove("Ogre.log");
+    const GameRun scratch(true);
+    scratch.enter();
     startEngine();
 
     EXPECT_TRUE(fs::exists("Ogre.log"));
