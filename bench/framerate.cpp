@@ -1,11 +1,16 @@
-// Renders the game, or the same scene with no game logic, and reports time to first frame,
-// frame rate and peak memory on one line: MODE SECONDS_TO_FIRST_FRAME FRAMES_PER_SECOND PEAK_MB
+// Renders the game, or the same frames of the same scene with no game logic, and reports time to
+// first frame, frame rate, processor time per frame (all threads, the renderer's included) and peak
+// memory on one line: MODE SECONDS_TO_FIRST_FRAME FRAMES_PER_SECOND CPU_MS_PER_FRAME PEAK_MB.
+// The game runs at a fixed frame time, so every run shows the same frames; "record" runs it once
+// and saves where everything stood in each frame, and "bare" replays that on the engine alone.
 #include "app/GameAssembly.h"
 #include "app/Startup.h"
 #include "hud/GameHud.h"
 #include "input/ThirdPersonCamera.h"
 #include "player/Soldier.h"
 #include "world/Level.h"
+
+#include "SceneTrack.h"
 
 #include <OgreCamera.h>
 #include <OgreRenderWindow.h>
@@ -26,6 +31,7 @@
 namespace {
 
 const int warmUpFrames = 20;
+const Ogre::Real frameTime = 1.0f / 60;
 
 // Seconds since this process was started, from the kernel's record of its start.
 double secondsSinceProcessStart()
@@ -43,8 +49,8 @@ double secondsSinceProcessStart()
     return now.tv_sec + now.tv_nsec / 1e9 - static_cast<double>(startTicks) / sysconf(_SC_CLK_TCK);
 }
 
-// The scene the game shows, with no frame listener: nothing moves, nothing is read.
-void buildBareScene()
+// The scene the game shows, with no frame listener: nothing moves unless a track is replayed.
+Ogre::Camera* buildBareScene()
 {
     Ogre::Camera* camera = gSceneManager->createCamera("Main Camera");
     camera->setFarClipDistance(500);
@@ -62,6 +68,14 @@ void buildBareScene()
     follow->setTarget(player);
     follow->update(0, 0);
     hud->update(0, 0);
+    return camera;
+}
+
+double processorSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 } // namespace
@@ -70,28 +84,51 @@ int main(int argc, char** argv)
 {
     const std::string mode = argc > 1 ? argv[1] : "";
     const int frames = argc > 2 ? std::stoi(argv[2]) : 300;
-    if (mode != "game" && mode != "bare") {
-        std::cerr << "usage: corvane_framerate game|bare [FRAMES]" << std::endl;
+    const std::string trackPath = argc > 3 ? argv[3] : "";
+    if ((mode != "game" && mode != "bare" && mode != "record") || (mode != "game" && trackPath.empty())) {
+        std::cerr << "usage: corvane_framerate game [FRAMES] | record|bare FRAMES TRACK" << std::endl;
         return 2;
     }
     startEngine();
-    if (mode == "game")
-        assembleGame();
+    Ogre::Camera* camera = nullptr;
+    if (mode == "bare")
+        camera = buildBareScene();
     else
-        buildBareScene();
-    gRoot->renderOneFrame();
+        assembleGame();
+    gRoot->renderOneFrame(frameTime);
     const double firstFrame = secondsSinceProcessStart();
 
+    SceneTrack track;
+    if (mode == "bare") {
+        track.load(trackPath);
+        track.apply(gSceneManager, camera, 0);
+    }
+    if (mode == "record")
+        track.capture(gSceneManager, gCamera);
+    int frame = 1;
+    auto renderFrame = [&]() {
+        if (mode == "bare")
+            track.apply(gSceneManager, camera, frame);
+        gRoot->renderOneFrame(frameTime);
+        if (mode == "record")
+            track.capture(gSceneManager, gCamera);
+        ++frame;
+    };
     for (int i = 0; i < warmUpFrames; ++i)
-        gRoot->renderOneFrame();
+        renderFrame();
+    const double startProcessor = processorSeconds();
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < frames; ++i)
-        gRoot->renderOneFrame();
+        renderFrame();
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double processorMsPerFrame = (processorSeconds() - startProcessor) * 1000 / frames;
 
+    if (mode == "record")
+        track.save(trackPath);
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    std::printf("%s %.3f %.2f %.1f\n", mode.c_str(), firstFrame, frames / seconds, usage.ru_maxrss / 1024.0);
+    std::printf("%s %.3f %.2f %.2f %.1f\n", mode.c_str(), firstFrame, frames / seconds, processorMsPerFrame,
+                usage.ru_maxrss / 1024.0);
     std::fflush(stdout);
     std::_Exit(0);
 }
