@@ -71,10 +71,16 @@ Ogre::Camera* buildBareScene()
     return camera;
 }
 
-double processorSeconds()
+rusage resourceUsage()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
+    return usage;
+}
+
+double processorSeconds()
+{
+    const rusage usage = resourceUsage();
     return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
@@ -89,9 +95,11 @@ int main(int argc, char** argv)
         std::cerr << "usage: corvane_framerate game [FRAMES] | record|bare FRAMES TRACK" << std::endl;
         return 2;
     }
+    const bool replaying = mode == "bare";
+    const bool recording = mode == "record";
     startEngine();
     Ogre::Camera* camera = nullptr;
-    if (mode == "bare")
+    if (replaying)
         camera = buildBareScene();
     else
         assembleGame();
@@ -99,18 +107,18 @@ int main(int argc, char** argv)
     const double firstFrame = secondsSinceProcessStart();
 
     SceneTrack track;
-    if (mode == "bare") {
+    if (replaying) {
         track.load(trackPath);
         track.apply(gSceneManager, camera, 0);
     }
-    if (mode == "record")
+    if (recording)
         track.capture(gSceneManager, gCamera);
     int frame = 1;
     auto renderFrame = [&]() {
-        if (mode == "bare")
+        if (replaying)
             track.apply(gSceneManager, camera, frame);
         gRoot->renderOneFrame(frameTime);
-        if (mode == "record")
+        if (recording)
             track.capture(gSceneManager, gCamera);
         ++frame;
     };
@@ -123,12 +131,10 @@ int main(int argc, char** argv)
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     const double processorMsPerFrame = (processorSeconds() - startProcessor) * 1000 / frames;
 
-    if (mode == "record")
+    if (recording)
         track.save(trackPath);
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
     std::printf("%s %.3f %.2f %.2f %.1f\n", mode.c_str(), firstFrame, frames / seconds, processorMsPerFrame,
-                usage.ru_maxrss / 1024.0);
+                resourceUsage().ru_maxrss / 1024.0);
     std::fflush(stdout);
     std::_Exit(0);
 }
