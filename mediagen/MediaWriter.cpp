@@ -15,7 +15,8 @@ namespace {
 
 const std::string pluginDir = CORVANE_OGRE_PLUGIN_DIR;
 
-std::string prepared(const std::string& folder, const std::string& path)
+// An absolute `path` stands as it is.
+std::string prepared(const std::string& folder, const std::filesystem::path& path)
 {
     const std::filesystem::path full = std::filesystem::path(folder) / path;
     std::filesystem::create_directories(full.parent_path());
@@ -50,7 +51,7 @@ void MediaWriter::writeSkeleton(const Ogre::SkeletonPtr& skeleton, const std::st
     Ogre::SkeletonSerializer().exportSkeleton(skeleton.get(), prepared(folder, path));
 }
 
-void MediaWriter::writePicture(const Canvas& canvas, const std::string& path, bool withAlpha) const
+void MediaWriter::writePicture(const Canvas& canvas, const std::filesystem::path& path, bool withAlpha) const
 {
     canvas.toImage(withAlpha).save(prepared(folder, path));
 }

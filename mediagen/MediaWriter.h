@@ -4,6 +4,7 @@
 #include <OgreMesh.h>
 #include <OgreSkeleton.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -20,10 +21,11 @@ public:
     explicit MediaWriter(const std::string& mediaFolder);
     ~MediaWriter();
 
-    // Paths are relative to the media folder, such as "character/soldier.mesh".
+    // Paths are relative to the media folder, such as "character/soldier.mesh"; a picture may also go
+    // to an absolute path outside it.
     void writeMesh(const Ogre::MeshPtr& mesh, const std::string& path) const;
     void writeSkeleton(const Ogre::SkeletonPtr& skeleton, const std::string& path) const;
-    void writePicture(const Canvas& canvas, const std::string& path, bool withAlpha = false) const;
+    void writePicture(const Canvas& canvas, const std::filesystem::path& path, bool withAlpha = false) const;
 
 private:
     std::string folder;

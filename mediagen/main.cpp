@@ -1,8 +1,10 @@
-// Writes the game's meshes, skeleton and pictures into a media tree: corvane-mediagen MEDIA_FOLDER
+// Writes the game's meshes, skeleton and pictures into a media tree, and its icon into an icon theme folder:
+// corvane-mediagen MEDIA_FOLDER ICON_FOLDER
 #include "mediagen/Canvas.h"
 #include "mediagen/CrateModel.h"
 #include "mediagen/GroundPainter.h"
 #include "mediagen/HudPainter.h"
+#include "mediagen/IconPainter.h"
 #include "mediagen/MediaWriter.h"
 #include "mediagen/RifleModel.h"
 #include "mediagen/SkyPainter.h"
@@ -14,6 +16,7 @@
 #include "mediagen/WoodPainter.h"
 
 #include <exception>
+#include <filesystem>
 #include <iostream>
 
 namespace {
@@ -47,12 +50,23 @@ void writePictures(const MediaWriter& writer)
     writer.writePicture(HudPainter().crosshair(), "hud/crosshair.png", true);
 }
 
+const int iconSizes[] = {32, 48, 64, 128, 256};
+
+void writeIcons(const MediaWriter& writer, const std::filesystem::path& iconFolder)
+{
+    const IconPainter painter;
+    for (const int size : iconSizes) {
+        const std::string square = std::to_string(size) + "x" + std::to_string(size);
+        writer.writePicture(painter.icon(size), iconFolder / "hicolor" / square / "apps/corvane.png", true);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::cerr << "usage: corvane-mediagen MEDIA_FOLDER" << std::endl;
+    if (argc != 3) {
+        std::cerr << "usage: corvane-mediagen MEDIA_FOLDER ICON_FOLDER" << std::endl;
         return 2;
     }
     try {
@@ -63,6 +77,7 @@ int main(int argc, char** argv)
         TargetModel().write(writer);
         CrateModel().write(writer);
         writePictures(writer);
+        writeIcons(writer, std::filesystem::absolute(argv[2]));
     } catch (const std::exception& error) {
         std::cerr << "corvane-mediagen: " << error.what() << std::endl;
         return 1;
