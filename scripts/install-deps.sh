@@ -7,6 +7,7 @@ packages=(
   xvfb xauth libgl1-mesa-dri x11-utils xdotool
   fonts-dejavu-core imagemagick
   libgtest-dev libgmock-dev libbenchmark-dev
+  desktop-file-utils appstream dpkg-dev file
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -3,39 +3,101 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <future>
+#include <regex>
 #include <sstream>
-#include <thread>
 
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
 
-TEST(Install, InstalledGameStartsFromItsLauncher)
+namespace {
+
+// A folder of this test's own, removed at the end even where the test made parts of it read-only.
+struct Scratch {
+    const fs::path path = fs::temp_directory_path() / ("corvane-install-" + std::to_string(getpid()));
+    Scratch() { fs::remove_all(path), fs::create_directories(path); }
+    ~Scratch() { std::system(("chmod -R u+w '" + path.string() + "'").c_str()), fs::remove_all(path); }
+};
+
+std::string outputOf(const std::string& command)
 {
-    const fs::path prefix = fs::temp_directory_path() / ("corvane-prefix-" + std::to_string(getpid()));
-    fs::remove_all(prefix);
-    const std::string install = "cmake --install '" CORVANE_BUILD_DIR "' --prefix '" + prefix.string() + "' > /dev/null";
-    ASSERT_EQ(std::system(install.c_str()), 0);
+    std::string output;
+    char buffer[4096];
+    FILE* pipe = popen(command.c_str(), "r");
+    for (size_t read; (read = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        output.append(buffer, read);
+    pclose(pipe);
+    return output;
+}
 
-    EXPECT_TRUE(fs::exists(prefix / "share/corvane/media/character/soldier.mesh"));
-    std::stringstream desktop;
-    desktop << std::ifstream(prefix / "share/applications/corvane.desktop").rdbuf();
-    EXPECT_NE(desktop.str().find("Exec=" + (prefix / "bin/corvane").string()), std::string::npos);
-    EXPECT_NE(desktop.str().find("Path=" + (prefix / "share/corvane").string()), std::string::npos);
-
-    // Started from elsewhere, as a desktop would, the launcher finds the media; Escape ends it.
-    const std::string start = "cd / && '" + (prefix / "bin/corvane").string() + "' > /dev/null 2>&1";
+// Starts `command` from "/" with a fresh `home`, as a player would: as `nobody` when the tests run as root,
+// so that a read-only installation is one for the game. Ends it with Escape; returns its exit status.
+int playAndQuit(const fs::path& home, const std::string& command)
+{
+    fs::create_directories(home);
+    std::string asPlayer;
+    if (getuid() == 0) {
+        std::system(("chown nobody '" + home.string() + "'").c_str());
+        asPlayer = "setpriv --reuid=nobody --regid=nogroup --clear-groups ";
+    }
+    const std::string start = "cd / && env -u XDG_STATE_HOME HOME='" + home.string() + "' timeout -s KILL 120 "
+        + asPlayer + command + " > /dev/null 2>&1";
     auto finished = std::async(std::launch::async, [&] { return std::system(start.c_str()); });
-    ASSERT_NE(waitForWindow("Corvane", 20), 0u);
-    const auto gameEnded = [&] { return finished.wait_for(std::chrono::seconds(0)) == std::future_status::ready; };
-    ASSERT_TRUE(pressEscapeUntil(gameEnded, 30));
+    const auto ended = [&] { return finished.wait_for(std::chrono::seconds(0)) == std::future_status::ready; };
+    EXPECT_NE(waitForWindow("Corvane", 30), 0u);
+    EXPECT_TRUE(pressEscapeUntil(ended, 30));
     const int status = finished.get();
-    EXPECT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
-    fs::remove_all(prefix);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+} // namespace
+
+TEST(Install, DesktopFilesValidateAndTheDesktopEntryPlaysFromAReadOnlyInstallation)
+{
+    const Scratch scratch;
+    const fs::path prefix = scratch.path / "prefix";
+    const fs::path share = prefix / "share";
+    ASSERT_EQ(std::system(("cmake --install '" CORVANE_BUILD_DIR "' --prefix '" + prefix.string() + "' > /dev/null").c_str()), 0);
+    EXPECT_EQ(std::system(("desktop-file-validate '" + (share / "applications/corvane.desktop").string() + "'").c_str()), 0);
+    EXPECT_EQ(std::system(("appstreamcli validate --no-net '" + (share / "metainfo/org.corvane.Corvane.metainfo.xml").string()
+                  + "' > /dev/null").c_str()), 0);
+    for (const char* size : {"48x48", "256x256"})
+        EXPECT_TRUE(fs::exists(share / "icons/hicolor" / size / "apps/corvane.png")) << size;
+    EXPECT_TRUE(fs::exists(share / "man/man6/corvane.6"));
+
+    std::stringstream desktop;
+    desktop << std::ifstream(share / "applications/corvane.desktop").rdbuf();
+    std::smatch exec;
+    const std::string entry = desktop.str();
+    ASSERT_TRUE(std::regex_search(entry, exec, std::regex("\nExec=(.*)\n")));
+    ASSERT_EQ(std::system(("chmod -R a-w '" + prefix.string() + "'").c_str()), 0);
+    const fs::path home = scratch.path / "home";
+    EXPECT_EQ(playAndQuit(home, exec[1]), 0);
+    EXPECT_TRUE(fs::exists(home / ".local/state/corvane/Ogre.log"));
+    EXPECT_TRUE(fs::exists(home / ".local/state/corvane/media/character/soldier.mesh"));
+}
+
+TEST(Install, DebianPackageNeedsRuntimeLibrariesOnlyAndItsContentsPlay)
+{
+    const Scratch scratch;
+    ASSERT_EQ(std::system(("cd '" CORVANE_BUILD_DIR "' && cpack -G DEB -B '" + scratch.path.string() + "' > /dev/null").c_str()), 0);
+    const std::string package = (scratch.path / "corvane_*.deb").string();
+    const std::string depends = outputOf("dpkg-deb -f " + package + " Depends");
+    const std::string pluginOwner = outputOf("dpkg-query -S " CORVANE_OGRE_PLUGIN_DIR "/RenderSystem_GL.so.* | cut -d: -f1");
+    ASSERT_FALSE(pluginOwner.empty());
+    EXPECT_NE(depends.find(pluginOwner.substr(0, pluginOwner.size() - 1)), std::string::npos) << depends;
+    EXPECT_NE(depends.find("libois"), std::string::npos) << depends;
+    EXPECT_EQ(depends.find("-dev"), std::string::npos) << depends;
+
+    const fs::path root = scratch.path / "root";
+    ASSERT_EQ(std::system(("dpkg-deb -x " + package + " '" + root.string() + "'").c_str()), 0);
+    const fs::path home = scratch.path / "home";
+    EXPECT_EQ(playAndQuit(home, (root / "usr/games/corvane").string()), 0);
+    EXPECT_TRUE(fs::exists(home / ".local/state/corvane/Ogre.log"));
 }
