@@ -2,6 +2,9 @@
 
 #include "app/MaterialNames.h"
 
+#include <OgreEntity.h>
+#include <OgreSceneNode.h>
+
 int Crate::nextIndex = 0;
 
 namespace {

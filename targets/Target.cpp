@@ -2,6 +2,8 @@
 
 #include "app/MaterialNames.h"
 
+#include <OgreEntity.h>
+#include <OgreSceneNode.h>
 #include <OgreSubEntity.h>
 
 int Target::nextIndex = 0;

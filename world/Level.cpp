@@ -5,7 +5,10 @@
 #include "targets/Target.h"
 #include "world/Truck.h"
 
+#include <OgreEntity.h>
 #include <OgreMeshManager.h>
+#include <OgreSceneManager.h>
+#include <OgreSceneNode.h>
 
 namespace {
 

@@ -2,7 +2,10 @@
 
 #include "app/MaterialNames.h"
 
+#include <OgreEntity.h>
 #include <OgreMeshManager.h>
+#include <OgreSceneManager.h>
+#include <OgreSceneNode.h>
 
 #include <cmath>
 
