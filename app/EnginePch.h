@@ -1,4 +1,4 @@
-// Engine headers shared by every translation unit of the game.
+// Engine headers precompiled for the tests and tools that build on the game.
 #pragma once
 #include <OgreEntity.h>
 #include <OgreMath.h>

@@ -2,8 +2,6 @@
 
 #include <OgreException.h>
 
-#include <stdexcept>
-
 namespace {
 
 bool contains(const std::string& text, const char* part)
@@ -28,8 +26,6 @@ std::string describeFatalError(std::exception_ptr error)
         std::rethrow_exception(error);
     } catch (const Ogre::Exception& engineError) {
         reason = describeEngineError(engineError);
-    } catch (const std::out_of_range&) {
-        reason = "no render system could be loaded";
     } catch (const std::exception& other) {
         reason = other.what();
     } catch (...) {

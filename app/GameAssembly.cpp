@@ -2,6 +2,7 @@
 
 #include "app/mainFrameListener.h"
 #include "app/Startup.h"
+#include "app/platform/DeprecatedPose.h"
 #include "hud/GameHud.h"
 #include "input/InputHandler.h"
 #include "input/PlayerController.h"
@@ -11,6 +12,8 @@
 
 #include <OgreCamera.h>
 #include <OgreRenderWindow.h>
+#include <OgreRoot.h>
+#include <OgreSceneManager.h>
 
 InputHandler* gInputHandler = nullptr;
 Ogre::Camera* gCamera = nullptr;
@@ -25,11 +28,8 @@ void assembleGame()
     gInputHandler = new InputHandler(gRenderWindow);
 
     gCamera = gSceneManager->createCamera("Main Camera");
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    gCamera->setPosition(Ogre::Vector3(20, 20, 20));
-    gCamera->lookAt(Ogre::Vector3(0, 5, 0));
-#pragma GCC diagnostic pop
+    DeprecatedPose::setPosition(gCamera, Ogre::Vector3(20, 20, 20));
+    DeprecatedPose::lookAt(gCamera, Ogre::Vector3(0, 5, 0));
     gCamera->setFarClipDistance(500);
     gCamera->setNearClipDistance(1);
     gRenderWindow->addViewport(gCamera, 0, 0, 0, 1, 1);

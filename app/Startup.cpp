@@ -1,11 +1,20 @@
 #include "app/Startup.h"
 
-#include "app/EngineAdaptations.h"
-#include "app/WindowClosePump.h"
+#include "app/platform/DeprecatedPose.h"
+#include "app/platform/FontLoading.h"
+#include "app/platform/MediaCheck.h"
+#include "app/platform/MediaErrorWatcher.h"
+#include "app/platform/Overlays.h"
+#include "app/platform/PluginPaths.h"
+#include "app/platform/QuietLog.h"
+#include "app/platform/ShadowVolumePrograms.h"
+#include "app/platform/WindowClose.h"
 
 #include <OgreLight.h>
 #include <OgreRenderWindow.h>
 #include <OgreResourceGroupManager.h>
+#include <OgreRoot.h>
+#include <OgreSceneManager.h>
 
 #include <Bites/OgreWindowEventUtilities.h>
 
@@ -22,6 +31,7 @@ struct MediaLocation {
     bool recursive;
 };
 
+// The first holds all the others.
 const MediaLocation mediaLocations[] = {
     {"media", true},
     {"media/sky", true},
@@ -33,42 +43,59 @@ const MediaLocation mediaLocations[] = {
     {"media/crate", false},
 };
 
-WindowClosePump* closePump = nullptr;
-
 void createMainLight()
 {
     Ogre::Light* light = gSceneManager->createLight("mainLight0");
     light->setType(Ogre::Light::LT_DIRECTIONAL);
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    light->setDirection(0.4f, -1.0f, 0.0f);
-#pragma GCC diagnostic pop
+    DeprecatedPose::setDirection(light, 0.4f, -1.0f, 0.0f);
 }
 
 } // namespace
 
+Ogre::RenderSystem* firstAvailableRenderer()
+{
+    const Ogre::RenderSystemList& renderers = Ogre::Root::getSingleton().getAvailableRenderers();
+    if (renderers.empty())
+        OGRE_EXCEPT(Ogre::Exception::ERR_RENDERINGAPI_ERROR, "no render system could be loaded", "firstAvailableRenderer");
+    return renderers.front();
+}
+
+// A missing sub-folder is accepted, as the engine accepts it: its files may lie elsewhere in the
+// tree, and the media check finds whatever is really missing.
 void registerMediaLocations()
 {
+    const char* const tree = mediaLocations[0].path;
+    if (!std::filesystem::is_directory(tree))
+        OGRE_EXCEPT(Ogre::Exception::ERR_FILE_NOT_FOUND,
+            std::string("media folder '") + tree + "' not found in the working directory", "registerMediaLocations");
     Ogre::ResourceGroupManager& resources = Ogre::ResourceGroupManager::getSingleton();
-    for (const MediaLocation& location : mediaLocations) {
-        if (!std::filesystem::is_directory(location.path))
-            OGRE_EXCEPT(Ogre::Exception::ERR_FILE_NOT_FOUND,
-                std::string("media folder '") + location.path + "' not found in the working directory",
-                "registerMediaLocations");
+    for (const MediaLocation& location : mediaLocations)
         resources.addResourceLocation(location.path, "FileSystem", "General", location.recursive);
-    }
+}
+
+void loadMedia()
+{
+    MediaErrorWatcher scriptErrors;
+    Ogre::ResourceGroupManager::getSingleton().initialiseAllResourceGroups();
+    loadAllFonts();
+    scriptErrors.throwIfAnyError();
+    checkRequiredMaterials();
+    checkMeshFiles();
+    checkFontFiles();
 }
 
 void startEngine()
 {
+    createQuietLog("Ogre.log");
     gRoot = OGRE_NEW Ogre::Root("", "", "Ogre.log");
-    prepareEngine();
+    createOverlaySystem();
+    gRoot->loadPlugin(imageCodecPlugin());
     gRoot->loadPlugin(renderSystemPlugin());
     gRoot->loadPlugin(octreePlugin());
-    gRoot->setRenderSystem(gRoot->getAvailableRenderers().at(0));
+    gRoot->setRenderSystem(firstAvailableRenderer());
     gRoot->initialise(false, "OGRE Render Window", Ogre::BLANKSTRING);
     gRenderWindow = gRoot->createRenderWindow("Corvane", 1024, 768, false, nullptr);
-    closePump = new WindowClosePump(gRenderWindow);
+    acceptCloseRequests(gRenderWindow);
     gSceneManager = gRoot->createSceneManager("OctreeSceneManager", Ogre::BLANKSTRING);
     attachOverlaySystem(gSceneManager);
     createMainLight();
@@ -76,8 +103,7 @@ void startEngine()
     registerShadowVolumePrograms();
     gSceneManager->setShadowTechnique(Ogre::SHADOWTYPE_STENCIL_ADDITIVE);
     registerMediaLocations();
-    Ogre::ResourceGroupManager::getSingleton().initialiseAllResourceGroups();
-    finishResourceLoading();
+    loadMedia();
 }
 
 void runMainLoop()
@@ -87,7 +113,7 @@ void runMainLoop()
             gRoot->shutdown();
             break;
         }
-        closePump->pump();
+        pumpCloseRequests(gRenderWindow);
         OgreBites::WindowEventUtilities::messagePump();
         if (!gRoot->renderOneFrame()) {
             gRoot->shutdown();

@@ -2,8 +2,9 @@
 #pragma once
 
 namespace Ogre {
-class Root;
+class RenderSystem;
 class RenderWindow;
+class Root;
 class SceneManager;
 }
 
@@ -14,8 +15,14 @@ extern Ogre::SceneManager* gSceneManager;
 // Root, plug-ins, render system, window, scene manager, light, shadows, media.
 void startEngine();
 
-// The eight media locations of group "General", in their fixed order.
+// The first render system the loaded plug-ins offer; throws, saying so, when there is none.
+Ogre::RenderSystem* firstAvailableRenderer();
+
+// The eight media locations of group "General", in their fixed order; throws when there is no media tree.
 void registerMediaLocations();
+
+// Initialises every resource group; throws, naming it, on the first piece of media that is broken or missing.
+void loadMedia();
 
 // Renders until the window is closed.
 void runMainLoop();

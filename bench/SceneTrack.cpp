@@ -1,5 +1,7 @@
 #include "SceneTrack.h"
 
+#include "app/platform/DeprecatedPose.h"
+
 #include <OgreAnimationState.h>
 #include <OgreCamera.h>
 #include <OgreEntity.h>
@@ -89,11 +91,8 @@ void SceneTrack::apply(Ogre::SceneManager* scene, Ogre::Camera* camera, size_t i
 {
     const Frame& frame = frames.at(index);
     Reader read{frame.values};
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    camera->setPosition(read.vector());
-    camera->setOrientation(read.quaternion());
-#pragma GCC diagnostic pop
+    DeprecatedPose::setPosition(camera, read.vector());
+    DeprecatedPose::setOrientation(camera, read.quaternion());
     for (const std::string& name : frame.names) {
         const size_t separator = name.find(animationSeparator);
         if (separator != std::string::npos) {

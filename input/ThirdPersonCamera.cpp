@@ -1,5 +1,6 @@
 #include "input/ThirdPersonCamera.h"
 
+#include "app/platform/DeprecatedPose.h"
 #include "player/Soldier.h"
 
 #include <OgreCamera.h>
@@ -56,19 +57,13 @@ void ThirdPersonCamera::update(Ogre::Real, Ogre::Real)
         place(((p - d * aimingBackOffset) + side.of(d) * aimingSideOffset) + Ogre::Vector3(0, aimingHeight, 0), d);
     else
         place((p - d * distance) + Ogre::Vector3(0, normalHeight, 0), d);
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    target->setAimOrigin(camera->getPosition());
-#pragma GCC diagnostic pop
+    target->setAimOrigin(DeprecatedPose::position(camera));
 }
 
 void ThirdPersonCamera::place(const Ogre::Vector3& position, const Ogre::Vector3& direction)
 {
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    camera->setPosition(position);
+    DeprecatedPose::setPosition(camera, position);
     // Straight up or down the engine cannot keep the camera's yaw axis: keep the last orientation.
     if (!direction.crossProduct(Ogre::Vector3::UNIT_Y).isZeroLength())
-        camera->setDirection(direction);
-#pragma GCC diagnostic pop
+        DeprecatedPose::setDirection(camera, direction);
 }

@@ -1,5 +1,10 @@
 #include "targets/Crate.h"
 
+#include "app/MaterialNames.h"
+
+#include <OgreEntity.h>
+#include <OgreSceneNode.h>
+
 int Crate::nextIndex = 0;
 
 namespace {
@@ -17,12 +22,12 @@ Crate::Crate(Ogre::SceneManager* scene, Ogre::Real x, Ogre::Real y, Ogre::Real z
 
 void Crate::crack()
 {
-    entity->setMaterialName("doboz_cracked");
+    entity->setMaterialName(MaterialNames::crateCracked);
 }
 
 void Crate::destroy()
 {
-    entity->setMaterialName("doboz_burning");
+    entity->setMaterialName(MaterialNames::crateDestroyed);
 }
 
 Ogre::Vector3 Crate::getCenter()

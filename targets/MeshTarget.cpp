@@ -1,5 +1,9 @@
 #include "targets/MeshTarget.h"
 
+#include <OgreEntity.h>
+#include <OgreSceneManager.h>
+#include <OgreSceneNode.h>
+
 namespace {
 
 const Ogre::Real hitRadius = 13.5f;

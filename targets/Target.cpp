@@ -1,5 +1,9 @@
 #include "targets/Target.h"
 
+#include "app/MaterialNames.h"
+
+#include <OgreEntity.h>
+#include <OgreSceneNode.h>
 #include <OgreSubEntity.h>
 
 int Target::nextIndex = 0;
@@ -21,12 +25,12 @@ Target::Target(Ogre::SceneManager* scene, Ogre::Real x, Ogre::Real y, Ogre::Real
 
 void Target::crack()
 {
-    entity->getSubEntity(lookSubEntity)->setMaterialName("target_cracked");
+    entity->getSubEntity(lookSubEntity)->setMaterialName(MaterialNames::targetCracked);
 }
 
 void Target::destroy()
 {
-    entity->getSubEntity(lookSubEntity)->setMaterialName("target_perish");
+    entity->getSubEntity(lookSubEntity)->setMaterialName(MaterialNames::targetDestroyed);
 }
 
 Ogre::Vector3 Target::getCenter()

@@ -1,10 +1,14 @@
 #include "world/Level.h"
 
+#include "app/MaterialNames.h"
 #include "targets/Crate.h"
 #include "targets/Target.h"
 #include "world/Truck.h"
 
+#include <OgreEntity.h>
 #include <OgreMeshManager.h>
+#include <OgreSceneManager.h>
+#include <OgreSceneNode.h>
 
 namespace {
 
@@ -29,9 +33,9 @@ Level::Level(Ogre::SceneManager* scene) : truck(new Truck(scene))
     scene->getRootSceneNode()
         ->createChildSceneNode(Ogre::Vector3::ZERO, Ogre::Quaternion::IDENTITY)
         ->attachObject(ground);
-    ground->setMaterialName("Plane");
+    ground->setMaterialName(MaterialNames::ground);
     ground->setCastShadows(false);
-    scene->setSkyBox(true, "Sky", skyDistance, true, Ogre::Quaternion::IDENTITY,
+    scene->setSkyBox(true, MaterialNames::sky, skyDistance, true, Ogre::Quaternion::IDENTITY,
         Ogre::ResourceGroupManager::DEFAULT_RESOURCE_GROUP_NAME);
 
     place<Crate>(scene, crateHeight, &Level::canPlaceCrate);

@@ -1,6 +1,11 @@
 #include "world/Truck.h"
 
+#include "app/MaterialNames.h"
+
+#include <OgreEntity.h>
 #include <OgreMeshManager.h>
+#include <OgreSceneManager.h>
+#include <OgreSceneNode.h>
 
 #include <cmath>
 
@@ -48,7 +53,7 @@ Truck::Truck(Ogre::SceneManager* scene) : deckNode(nullptr), node(nullptr), time
     deckNode = node->createChildSceneNode(Ogre::Vector3::ZERO, Ogre::Quaternion::IDENTITY);
     deckNode->attachObject(deck);
     deckNode->translate(deckOffset, Ogre::Node::TS_PARENT);
-    deck->setMaterialName("Deck");
+    deck->setMaterialName(MaterialNames::deck);
     deck->setCastShadows(true);
 }
 

@@ -1,7 +1,9 @@
 #include "tests/headless/HeadlessEngine.h"
 
-#include "app/EngineAdaptations.h"
 #include "app/Startup.h"
+#include "app/platform/Overlays.h"
+#include "app/platform/PluginPaths.h"
+#include "app/platform/QuietLog.h"
 
 #include <OgreDefaultHardwareBufferManager.h>
 #include <OgreMaterialManager.h>
@@ -15,15 +17,16 @@ Ogre::SceneManager* headlessScene()
     static Ogre::SceneManager* scene = nullptr;
     if (scene)
         return scene;
+    createQuietLog("headless.log");
     Ogre::Root* root = OGRE_NEW Ogre::Root("", "", "headless.log");
-    prepareEngine();
+    createOverlaySystem();
+    root->loadPlugin(imageCodecPlugin());
     OGRE_NEW Ogre::DefaultHardwareBufferManager();
     OGRE_NEW Ogre::DefaultTextureManager();
     Ogre::MaterialManager::getSingleton().initialise();
     Ogre::MeshManager::getSingleton()._initialise();
     registerMediaLocations();
-    Ogre::ResourceGroupManager::getSingleton().initialiseAllResourceGroups();
-    finishResourceLoading();
+    loadMedia();
     scene = root->createSceneManager("DefaultSceneManager");
     attachOverlaySystem(scene);
     return scene;

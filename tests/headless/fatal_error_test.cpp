@@ -1,39 +1,32 @@
 #include "app/FatalError.h"
+#include "app/Startup.h"
+#include "tests/headless/HeadlessEngine.h"
 
-#include <OgreException.h>
+#include <OgreLogManager.h>
 
 #include <gtest/gtest.h>
 
 #include <stdexcept>
-#include <vector>
 
-namespace {
-
-template <typename Error>
-std::string describe(const Error& error)
+// Each failure is named for what it is, on one line.
+TEST(FatalError, NamesEachFailureForWhatItIs)
 {
-    return describeFatalError(std::make_exception_ptr(error));
-}
-
-} // namespace
-
-TEST(FatalError, NamesWhatFailedOnOneLine)
-{
-    Ogre::FileNotFoundException missing(Ogre::Exception::ERR_FILE_NOT_FOUND,
-        "Cannot locate resource soldier.mesh in resource group General.", "ResourceGroupManager::openResource",
-        __FILE__, __LINE__);
-    EXPECT_EQ(describe(missing), "corvane: fatal error: Cannot locate resource soldier.mesh in resource group General.");
-
-    Ogre::RenderingAPIException noDisplay(Ogre::Exception::ERR_RENDERINGAPI_ERROR,
-        "Couldn't open X display", "GLXGLSupport::getGLDisplay", __FILE__, __LINE__);
-    EXPECT_NE(describe(noDisplay).find("cannot open the X display"), std::string::npos);
-
-    try {
-        std::vector<int>().at(0);
-    } catch (...) {
-        EXPECT_EQ(describeFatalError(std::current_exception()), "corvane: fatal error: no render system could be loaded");
+    headlessScene(); // an engine with no render system
+    const std::pair<void (*)(), const char*> cases[] = {
+        {[] { firstAvailableRenderer(); }, "no render system could be loaded"},
+        {[] { throw std::out_of_range("index 3 of 2"); }, "index 3 of 2"},
+        {[] { throw std::runtime_error("first\nsecond"); }, "first second"},
+    };
+    for (const auto& [fail, reason] : cases) {
+        try {
+            fail();
+            ADD_FAILURE() << "no exception for " << reason;
+        } catch (...) {
+            EXPECT_EQ(describeFatalError(std::current_exception()), std::string("corvane: fatal error: ") + reason);
+        }
     }
 
-    std::string multiLine = describe(std::runtime_error("first\nsecond"));
-    EXPECT_EQ(multiLine.find('\n'), std::string::npos);
+    // An error the engine logged before it read the media is not the media's.
+    Ogre::LogManager::getSingleton().logMessage("plug-in trouble", Ogre::LML_CRITICAL);
+    EXPECT_NO_THROW(loadMedia());
 }

@@ -1,6 +1,18 @@
-#include "app/MediaErrorWatcher.h"
+#include "app/platform/MediaErrorWatcher.h"
 
 #include <OgreException.h>
+#include <OgreLogManager.h>
+
+MediaErrorWatcher::MediaErrorWatcher()
+    : log(Ogre::LogManager::getSingleton().getDefaultLog())
+{
+    log->addListener(this);
+}
+
+MediaErrorWatcher::~MediaErrorWatcher()
+{
+    log->removeListener(this);
+}
 
 void MediaErrorWatcher::messageLogged(const Ogre::String& message, Ogre::LogMessageLevel level, bool, const Ogre::String&,
     bool&)

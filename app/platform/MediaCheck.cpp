@@ -1,4 +1,6 @@
-#include "app/MediaCheck.h"
+#include "app/platform/MediaCheck.h"
+
+#include "app/MaterialNames.h"
 
 #include <OgreDataStream.h>
 #include <OgreException.h>
@@ -9,10 +11,6 @@
 #include <Overlay/OgreFontManager.h>
 
 namespace {
-
-const char* const requiredMaterials[] = {
-    "target_cracked", "target_perish", "doboz_cracked", "doboz_burning", "Plane", "Sky", "Deck",
-};
 
 const Ogre::uint16 meshHeaderChunk = 0x1000;
 const size_t chunkHeaderSize = sizeof(Ogre::uint16) + sizeof(Ogre::uint32);
@@ -46,7 +44,7 @@ bool chunksFillTheFile(Ogre::DataStream& file)
 void checkRequiredMaterials()
 {
     Ogre::MaterialManager& materials = Ogre::MaterialManager::getSingleton();
-    for (const char* name : requiredMaterials)
+    for (const char* name : MaterialNames::required)
         if (!materials.resourceExists(name, "General"))
             fail(std::string("material '") + name + "' is missing from the media");
 }

@@ -1,0 +1,15 @@
+#include "app/platform/Overlays.h"
+
+#include <OgreSceneManager.h>
+
+#include <Overlay/OgreOverlaySystem.h>
+
+void createOverlaySystem()
+{
+    OGRE_NEW Ogre::OverlaySystem();
+}
+
+void attachOverlaySystem(Ogre::SceneManager* sceneManager)
+{
+    sceneManager->addRenderQueueListener(Ogre::OverlaySystem::getSingletonPtr());
+}
