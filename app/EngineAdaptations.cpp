@@ -4,6 +4,8 @@
 #include "app/MediaCheck.h"
 
 #include <OgreLogManager.h>
+#include <OgreMaterialManager.h>
+#include <OgreTechnique.h>
 #include <OgreResourceGroupManager.h>
 #include <OgreRoot.h>
 #include <OgreSceneManager.h>
@@ -27,6 +29,30 @@ void loadAllFonts()
     Ogre::FontManager& fonts = Ogre::FontManager::getSingleton();
     for (const auto& entry : fonts.getResourceIterator())
         entry.second->load();
+}
+
+// Additive stencil shadows split each lit pass into an ambient, a per-light and a decal pass, and
+// the engine fogs all three alike: the light adds the fog colour once more and the decal multiplies
+// it by itself. Fogging the light towards black and the decal towards white keeps one haze colour.
+void fogSplitPassesOnce()
+{
+    if (!Ogre::Root::getSingleton().getRenderSystem())
+        return;
+    for (const auto& entry : Ogre::MaterialManager::getSingleton().getResourceIterator()) {
+        Ogre::Material* material = static_cast<Ogre::Material*>(entry.second.get());
+        material->load();
+        for (Ogre::Technique* technique : material->getSupportedTechniques()) {
+            for (const Ogre::IlluminationPass* split : technique->getIlluminationPasses()) {
+                const Ogre::Pass* original = split->originalPass;
+                if (split->pass == original || !original->getFogOverride() || split->stage == Ogre::IS_AMBIENT)
+                    continue;
+                const Ogre::ColourValue towards =
+                    split->stage == Ogre::IS_PER_LIGHT ? Ogre::ColourValue::Black : Ogre::ColourValue::White;
+                split->pass->setFog(true, original->getFogMode(), towards, original->getFogDensity(),
+                    original->getFogStart(), original->getFogEnd());
+            }
+        }
+    }
 }
 
 } // namespace
@@ -70,4 +96,5 @@ void finishResourceLoading()
     checkRequiredMaterials();
     checkMeshFiles();
     checkFontFiles();
+    fogSplitPassesOnce();
 }

@@ -20,5 +20,6 @@ void attachOverlaySystem(Ogre::SceneManager* sceneManager);
 // The engine's own shadow-volume programs, in its internal group.
 void registerShadowVolumePrograms();
 
-// After the resource groups are initialised: fonts loaded, required media checked.
+// After the resource groups are initialised: fonts loaded, required media checked, fog of the
+// passes split for stencil shadows mended.
 void finishResourceLoading();

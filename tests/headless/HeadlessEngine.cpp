@@ -4,6 +4,7 @@
 #include "app/Startup.h"
 
 #include <OgreDefaultHardwareBufferManager.h>
+#include <OgreGpuProgramManager.h>
 #include <OgreMaterialManager.h>
 #include <OgreMeshManager.h>
 #include <OgreResourceGroupManager.h>
@@ -19,6 +20,7 @@ Ogre::SceneManager* headlessScene()
     prepareEngine();
     OGRE_NEW Ogre::DefaultHardwareBufferManager();
     OGRE_NEW Ogre::DefaultTextureManager();
+    OGRE_NEW Ogre::GpuProgramManager();
     Ogre::MaterialManager::getSingleton().initialise();
     Ogre::MeshManager::getSingleton()._initialise();
     registerMediaLocations();
