@@ -8,6 +8,7 @@
 #include "app/platform/PluginPaths.h"
 #include "app/platform/QuietLog.h"
 #include "app/platform/ShadowVolumePrograms.h"
+#include "app/platform/SplitPassFog.h"
 #include "app/platform/WindowClose.h"
 
 #include <OgreLight.h>
@@ -82,6 +83,7 @@ void loadMedia()
     checkRequiredMaterials();
     checkMeshFiles();
     checkFontFiles();
+    mendSplitPassFog();
 }
 
 void startEngine()

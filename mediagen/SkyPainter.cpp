@@ -12,8 +12,9 @@ namespace {
 
 const int size = 256;
 const ColourValue zenith(0.36f, 0.56f, 0.86f);
-const ColourValue horizon(0.78f, 0.84f, 0.88f); // also the fog colour of the world materials
-const ColourValue haze(0.58f, 0.62f, 0.52f); // the far ground, seen through the haze
+const ColourValue horizon(0.78f, 0.84f, 0.88f);
+const ColourValue haze(0.74f, 0.78f, 0.78f); // the fog colour of the world materials, the ground's included
+const float hazeTop = 0.03f; // elevation up to which the sky is all haze
 const ColourValue cloud(0.97f, 0.97f, 0.98f);
 const ColourValue cloudShade(0.74f, 0.78f, 0.84f);
 const Vector3 towardsSun = Vector3(-0.4f, 1.0f, 0.0f).normalisedCopy(); // against the light's direction
@@ -48,9 +49,12 @@ SkyPainter::SkyPainter() : clouds(5) {}
 ColourValue SkyPainter::colourTowards(const Vector3& direction) const
 {
     const float elevation = direction.y;
-    if (elevation < 0.0f)
-        return horizon + (haze - horizon) * smoothstep(0.0f, 0.06f, -elevation);
+    // Below the horizon and just above it, where the ground and the things on it fade out before
+    // the far clip, the sky is the haze itself.
+    if (elevation < hazeTop)
+        return haze;
     ColourValue sky = zenith + (horizon - zenith) * std::pow(1.0f - elevation, 3.0f);
+    sky = haze + (sky - haze) * smoothstep(hazeTop, hazeTop + 0.15f, elevation);
     // Clouds on a flat layer overhead, thinning out towards the horizon.
     const float reach = 1.0f / std::max(elevation, 0.08f);
     const float u = direction.x * reach * 1.4f;

@@ -1,5 +1,5 @@
 // The six faces of the sky box, painted from the view direction so their edges meet:
-// pale blue above, soft clouds, a hazy horizon in the fog colour, and haze below it.
+// pale blue above, soft clouds, and the fog colour of the world at the horizon and below it.
 #pragma once
 
 #include "mediagen/Noise.h"

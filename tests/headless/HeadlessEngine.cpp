@@ -6,6 +6,7 @@
 #include "app/platform/QuietLog.h"
 
 #include <OgreDefaultHardwareBufferManager.h>
+#include <OgreGpuProgramManager.h>
 #include <OgreMaterialManager.h>
 #include <OgreMeshManager.h>
 #include <OgreResourceGroupManager.h>
@@ -23,6 +24,7 @@ Ogre::SceneManager* headlessScene()
     root->loadPlugin(imageCodecPlugin());
     OGRE_NEW Ogre::DefaultHardwareBufferManager();
     OGRE_NEW Ogre::DefaultTextureManager();
+    OGRE_NEW Ogre::GpuProgramManager();
     Ogre::MaterialManager::getSingleton().initialise();
     Ogre::MeshManager::getSingleton()._initialise();
     registerMediaLocations();

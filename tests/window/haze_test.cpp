@@ -1,0 +1,61 @@
+#include "app/Startup.h"
+
+#include <Ogre.h>
+
+#include "tests/window/GameRun.h"
+
+#include <gtest/gtest.h>
+
+using Ogre::ColourValue;
+using Ogre::Vector3;
+
+// Renders a frame and averages the pixels round where a point of the world shows.
+static ColourValue seenAt(const Ogre::Camera* camera, const Vector3& point)
+{
+    gRoot->renderOneFrame();
+    Ogre::Image picture(Ogre::PF_BYTE_RGBA, gRenderWindow->getWidth(), gRenderWindow->getHeight());
+    gRenderWindow->copyContentsToMemory(Ogre::Box(0, 0, picture.getWidth(), picture.getHeight()), picture.getPixelBox());
+    const Vector3 onScreen = camera->getProjectionMatrix() * (camera->getViewMatrix() * point);
+    const int x = static_cast<int>((onScreen.x + 1) / 2 * picture.getWidth());
+    const int y = static_cast<int>((1 - onScreen.y) / 2 * picture.getHeight());
+    ColourValue sum(0, 0, 0, 0);
+    for (int pixel = 0; pixel < 25; ++pixel)
+        sum += picture.getColourAt(x + pixel % 5 - 2, y + pixel / 5 - 2, 0) / 25.0f;
+    return sum;
+}
+
+// A crate alone on the ground, straight ahead at 40, 300 and 490 units.
+TEST(Haze, ACrateKeepsItsWoodInMidFieldAndFadesIntoTheGroundBeforeTheFarClip)
+{
+    const GameRun scratch(true);
+    scratch.enter();
+    startEngine();
+    Ogre::SceneNode* root = gSceneManager->getRootSceneNode();
+    Ogre::MeshManager::getSingleton().createPlane("haze ground", "General", Ogre::Plane(Vector3::UNIT_Y, 0),
+        6000, 6000, 1, 1, true, 1, 1, 1, Vector3::UNIT_Z);
+    root->attachObject(gSceneManager->createEntity("haze ground", "haze ground"));
+    gSceneManager->getEntity("haze ground")->setMaterialName("Plane");
+    gSceneManager->setSkyBox(true, "Sky", 10);
+    Ogre::SceneNode* crate = root->createChildSceneNode();
+    crate->setScale(Vector3(15));
+    crate->attachObject(gSceneManager->createEntity("doboz.mesh"));
+    Ogre::Camera* camera = gSceneManager->createCamera("Haze Camera");
+    camera->setNearClipDistance(1);
+    camera->setFarClipDistance(500);
+    gRenderWindow->addViewport(camera);
+    root->createChildSceneNode(Vector3(0, 25, 0))->attachObject(camera);
+
+    // The crate's front face, or the ground beside it on the side away from its shadow.
+    auto look = [&](float distance, float aside) {
+        crate->setPosition(0, 8, -distance);
+        camera->getParentSceneNode()->lookAt(Vector3(0, 8, -distance), Ogre::Node::TS_WORLD);
+        return seenAt(camera, Vector3(aside, aside ? 0 : 8, 7.5f - distance));
+    };
+    float nearHue, nearSaturation, midHue, midSaturation, brightness;
+    look(40, 0).getHSB(nearHue, nearSaturation, brightness);
+    look(300, 0).getHSB(midHue, midSaturation, brightness);
+    const ColourValue apart = look(490, 0) - look(490, -20);
+    EXPECT_GT(midSaturation / nearSaturation, 0.6f) << "wood still reads as wood at 300";
+    EXPECT_NEAR(midHue, nearHue, 0.03f) << "in its own hue";
+    EXPECT_LT(std::abs(apart.r) + std::abs(apart.g) + std::abs(apart.b), 0.1f) << "faded into the ground at 490";
+}
