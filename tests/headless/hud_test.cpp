@@ -2,6 +2,7 @@
 
 #include "tests/headless/HeadlessEngine.h"
 
+#include <Overlay/OgreOverlay.h>
 #include <Overlay/OgreOverlayElement.h>
 #include <Overlay/OgreOverlayManager.h>
 
@@ -24,7 +25,12 @@ std::string caption(const char* name)
 TEST(GameHud, ShowsCountsWithAtMostFourDigitsAndTheFrameRateOncePerSecond)
 {
     headlessScene();
+    Ogre::Overlay* overlay = Ogre::OverlayManager::getSingleton().getByName("MainOverlay");
+    overlay->hide();
+    element("EndGame0")->show();
+    element("EndGame1")->show();
     GameHud hud;
+    EXPECT_TRUE(overlay->isVisible() && !element("EndGame0")->isVisible() && !element("EndGame1")->isVisible());
     for (int frame = 0; frame < 3; ++frame)
         hud.update(0, 0.25f);
     EXPECT_EQ(caption("FPS") + " " + caption("Hits") + " " + caption("Magazine") + " " + caption("Ammo"), "0 0 30 300");

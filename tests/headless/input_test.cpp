@@ -12,18 +12,19 @@ namespace {
 struct Rig : SoldierRig {
     void frames(int count, Ogre::Real dt = 0.05f) { SoldierRig::frames(count, dt, true); }
     Ogre::Vector3 eye() const { return camera->getDerivedPosition(); }
-    void press(OIS::KeyCode key) { controller.handleKeyPressed(OIS::KeyEvent(nullptr, key, 0)); }
+    // Every handler answers true, or OIS would drop the rest of the frame's events.
+    void press(OIS::KeyCode key) { EXPECT_TRUE(controller.handleKeyPressed(OIS::KeyEvent(nullptr, key, 0))); }
     void button(OIS::MouseButtonID id, bool down)
     {
         const OIS::MouseEvent event(nullptr, OIS::MouseState());
-        down ? controller.handleMousePressed(event, id) : controller.handleMouseReleased(event, id);
+        EXPECT_TRUE(down ? controller.handleMousePressed(event, id) : controller.handleMouseReleased(event, id));
     }
     void motion(int dx, int dy)
     {
         OIS::MouseState state;
         state.X.rel = dx;
         state.Y.rel = dy;
-        controller.handleMouseMoved(OIS::MouseEvent(nullptr, state));
+        EXPECT_TRUE(controller.handleMouseMoved(OIS::MouseEvent(nullptr, state)));
     }
 };
 

@@ -206,11 +206,13 @@ TEST_F(SoldierTest, RidesFifteenAheadOfTheTruckNodeOneFrameBehindItAndStepsOffOn
 
 TEST_F(SoldierTest, ShotLandsOnTheFirstResultBeyond20AndBefore1000)
 {
-    // The level's last target moved out of the way, thin walls of our own around its centre.
+    // The level's last target moved out of the way, thin walls of our own around its centre
+    // (named so that the engine would list the farthest first if it did not sort them).
     const Ogre::Vector3 centre(0, 500, 5000);
     Ogre::SceneNode* targetNode = headlessScene()->getEntity("target_0034")->getParentSceneNode();
     const Ogre::Vector3 lift = centre - sharedLevel()->getTargets().back()->getCenter();
     targetNode->translate(lift);
+    addWall(scene, "wall 20 behind the centre", centre - Ogre::Vector3(20, 0, 0), Ogre::Vector3::UNIT_X);
     addWall(scene, "wall 5 from the centre", centre + Ogre::Vector3(5, 0, 0), Ogre::Vector3::UNIT_X);
     addWall(scene, "wall 10 from the centre", centre + Ogre::Vector3(8, 0, 6), Ogre::Vector3::UNIT_Y);
     soldier.aim(true);
@@ -237,5 +239,8 @@ TEST_F(SoldierTest, ShotLandsOnTheFirstResultBeyond20AndBefore1000)
     shootFrom(Ogre::Vector3::UNIT_Y, Ogre::Vector3(8, -20, 6));
     EXPECT_EQ(hud.magazine, 26);
     EXPECT_FLOAT_EQ(hud.hits, 2 * (13.5f - 5));
+    // Just beyond 20 the wall marks the point, 10 from the centre.
+    shootFrom(Ogre::Vector3::UNIT_Y, Ogre::Vector3(8, -20.5f, 6));
+    EXPECT_FLOAT_EQ(hud.hits, 2 * (13.5f - 5) + 13.5f - 10);
     targetNode->translate(-lift);
 }
