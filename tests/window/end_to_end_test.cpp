@@ -41,6 +41,11 @@ void play(int frames)
     playUntil([] { return false; }, frames);
 }
 
+bool shown(const char* element)
+{
+    return Ogre::OverlayManager::getSingleton().getOverlayElement(element)->isVisible();
+}
+
 Ogre::String caption(const char* element)
 {
     return Ogre::OverlayManager::getSingleton().getOverlayElement(element)->getCaption();
@@ -51,10 +56,7 @@ Ogre::String score()
     return Ogre::StringConverter::toString(gHud->hits, 4, 0, ' ', std::ios::fmtflags(0));
 }
 
-bool upperBodyFree()
-{
-    return !gPlayer->isUpperBodyBusy();
-}
+const auto upperBodyFree = [] { return !gPlayer->isUpperBodyBusy(); };
 
 // Presses (or releases) a button and lets the game see it.
 void mouse(const char* action, int button)
@@ -63,13 +65,12 @@ void mouse(const char* action, int button)
     play(2);
 }
 
-AbstractTarget* nearestTargetTo(const Ogre::Vector3& position)
+Ogre::Vector3 nearestTargetCentre()
 {
-    AbstractTarget* nearest = nullptr;
-    for (AbstractTarget* object : gLevel->getTargets())
-        if (!nearest || object->getCenter().distance(position) < nearest->getCenter().distance(position))
-            nearest = object;
-    return nearest;
+    const auto& objects = gLevel->getTargets();
+    return (*std::min_element(objects.begin(), objects.end(), [](AbstractTarget* a, AbstractTarget* b) {
+        return a->getCenter().distance(gPlayer->getPosition()) < b->getCenter().distance(gPlayer->getPosition());
+    }))->getCenter();
 }
 
 void reload()
@@ -105,7 +106,7 @@ TEST(EndToEnd, RideStepOffWalkTurnShootReloadAndSpendEveryRound)
     EXPECT_GT(gPlayer->getAimDirection().crossProduct(aim).y, 0) << "the mouse to the right turns the aim right";
 
     // As a steady hand on the mouse would: the aim follows the eye onto the target's centre.
-    const Ogre::Vector3 target = nearestTargetTo(gPlayer->getPosition())->getCenter();
+    const Ogre::Vector3 target = nearestTargetCentre();
     mouse("mousedown", 3);
     for (int pass = 0; pass < 5; ++pass) {
         gPlayer->setAimDirection(target - gCamera->getDerivedPosition());
@@ -115,16 +116,13 @@ TEST(EndToEnd, RideStepOffWalkTurnShootReloadAndSpendEveryRound)
     play(4);
     mouse("mouseup", 1);
     const int left = gHud->magazine;
-    EXPECT_LT(left, 30);
-    EXPECT_GT(gHud->hits, 0);
-    EXPECT_EQ(caption("Magazine"), Ogre::StringConverter::toString(left));
-    EXPECT_EQ(caption("Hits"), score());
+    EXPECT_TRUE(left < 30 && gHud->hits > 0);
+    EXPECT_EQ(caption("Magazine") + " " + caption("Hits"), Ogre::StringConverter::toString(left) + " " + score());
     mouse("mouseup", 3);
     ASSERT_TRUE(playUntil(upperBodyFree, 100));
 
     reload();
-    EXPECT_EQ(gHud->magazine, 30);
-    EXPECT_EQ(gHud->ammo, 300 - (30 - left));
+    EXPECT_TRUE(gHud->magazine == 30 && gHud->ammo == 300 - (30 - left));
     EXPECT_EQ(caption("Ammo"), Ogre::StringConverter::toString(gHud->ammo));
 
     for (int magazines = 0; magazines < 12 && (gHud->magazine > 0 || gHud->ammo > 0); ++magazines) {
@@ -137,10 +135,7 @@ TEST(EndToEnd, RideStepOffWalkTurnShootReloadAndSpendEveryRound)
         reload();
     }
     play(1);
-    EXPECT_EQ(gHud->magazine, 0);
-    EXPECT_EQ(gHud->ammo, 0);
-    EXPECT_TRUE(Ogre::OverlayManager::getSingleton().getOverlayElement("EndGame0")->isVisible());
-    EXPECT_TRUE(Ogre::OverlayManager::getSingleton().getOverlayElement("EndGame1")->isVisible());
+    EXPECT_TRUE(gHud->magazine == 0 && gHud->ammo == 0 && shown("EndGame0") && shown("EndGame1"));
     EXPECT_EQ(caption("EndGame0"), score());
 }
 

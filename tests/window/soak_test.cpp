@@ -77,32 +77,17 @@ TEST(Soak, RandomInputForAMillionFrames)
         Ogre::FrameEvent event{};
         event.timeSinceLastFrame = frameTimes[random() % 4];
         const auto choice = random() % 8;
+        OIS::MouseState motion;
+        motion.X.rel = int(random() % 2001) - 1000;
+        motion.Y.rel = int(random() % 2001) - 1000;
+        const auto button = OIS::MouseButtonID(random() % 3);
         switch (choice) {
-        case 0:
-            gInputHandler->keyPressed(OIS::KeyEvent(nullptr, keys[random() % 6], 0));
-            break;
-        case 1:
-        case 2: {
-            const OIS::MouseEvent event(nullptr, OIS::MouseState());
-            const auto button = OIS::MouseButtonID(random() % 3);
-            choice == 1 ? gInputHandler->mousePressed(event, button) : gInputHandler->mouseReleased(event, button);
-            break;
-        }
-        case 3: {
-            OIS::MouseState state;
-            state.X.rel = int(random() % 2001) - 1000;
-            state.Y.rel = int(random() % 2001) - 1000;
-            gInputHandler->mouseMoved(OIS::MouseEvent(nullptr, state));
-            break;
-        }
-        case 4:
-            held.keys = {keys[random() % 2]};
-            break;
-        case 5:
-            held.keys.clear();
-            break;
-        default:
-            break;
+        case 0: gInputHandler->keyPressed(OIS::KeyEvent(nullptr, keys[random() % 6], 0)); break;
+        case 1: gInputHandler->mousePressed(OIS::MouseEvent(nullptr, OIS::MouseState()), button); break;
+        case 2: gInputHandler->mouseReleased(OIS::MouseEvent(nullptr, OIS::MouseState()), button); break;
+        case 3: gInputHandler->mouseMoved(OIS::MouseEvent(nullptr, motion)); break;
+        case 4: held.keys = {keys[random() % 2]}; break;
+        case 5: held.keys.clear(); break;
         }
         gPlayerController->pollKeyboard(listener.getTotalTime(), event.timeSinceLastFrame, &held, nullptr);
         ASSERT_TRUE(listener.frameStarted(event));
