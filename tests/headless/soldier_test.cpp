@@ -6,7 +6,9 @@
 
 #include <OgreAnimationState.h>
 #include <OgreMeshManager.h>
+#include <OgreBone.h>
 #include <OgreSceneManager.h>
+#include <OgreSkeletonInstance.h>
 
 #include <gtest/gtest.h>
 
@@ -157,6 +159,10 @@ TEST_F(SoldierTest, WalksAlongTheFlattenedAimAndFacesItUnlessTheRifleIsUp)
     EXPECT_TRUE(standsAt(15, 0, 0) && facing().positionEquals(Ogre::Vector3::UNIT_X) && playing("leg_run"));
     frames(1);
     EXPECT_TRUE(playing("leg_stand") && !playing("leg_run"));
+    // The rifle in his right hand, as the hand is posed.
+    const Ogre::SceneNode* rifle = scene->getEntity("weapon")->getParentSceneNode();
+    ASSERT_TRUE(rifle && rifle->getParentSceneNode() && rifle->getParentSceneNode()->getParentSceneNode() == entity->getParentSceneNode());
+    EXPECT_EQ(rifle->getParentSceneNode()->getPosition(), entity->getSkeleton()->getBone("hand_r")->_getDerivedPosition());
     soldier.setAimDirection(Ogre::Vector3(0.5f, -Ogre::Math::Sqrt(3) / 2, 0));
     soldier.move(10);
     EXPECT_TRUE(standsAt(20, 0, 0)) << "aimed 60 degrees down, half the step";
