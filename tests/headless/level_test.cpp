@@ -31,6 +31,8 @@ TEST(Level, CratesInsideTheTrackTargetsOutsideEachClearOfEarlierOnes)
             EXPECT_GE(node.distance(objects[earlier]->getCenter()), objects[earlier]->getRadius());
     }
     EXPECT_EQ(objects[69]->getRadius(), 13.5f);
+    headlessScene()->getRootSceneNode()->_update(true, false);
+    EXPECT_EQ(headlessScene()->getEntity("crate_0000")->getWorldBoundingBox().getSize(), Ogre::Vector3(15, 15, 15));
     const Ogre::Entity* ground = headlessScene()->getEntity("GroundEntity");
     EXPECT_TRUE(materialOf("GroundEntity") == "Plane" && !ground->getCastShadows() && ground->isInScene());
     const Ogre::Real padding = 1 + 2 * Ogre::MeshManager::getSingleton().getBoundsPaddingFactor();
