@@ -150,10 +150,10 @@ void Soldier::setRiding(bool ride)
         riding = true;
         return;
     }
-    riding = false;
-    // Without a truck there is no spot to step down from: he stays where he is.
-    if (!truckNode)
+    // Stepping off happens once: on the ground he stays where he is.
+    if (!riding)
         return;
+    riding = false;
     const Ogre::Vector3 spot = ridingSpot();
     node->setPosition(spot.x, groundHeight, spot.z);
 }
@@ -171,13 +171,7 @@ void Soldier::fire(bool pressed)
 {
     if (upperBodyAction == Reload || upperBodyState != Shoot)
         return;
-    if (pressed && hud->magazine > 0) {
-        upperBodyAction = Firing;
-        hud->magazine -= 1;
-        shoot();
-    } else {
-        upperBodyAction = HoldAim;
-    }
+    upperBodyAction = pressed && fireRound() ? Firing : HoldAim;
 }
 
 void Soldier::reload()
@@ -211,6 +205,15 @@ void Soldier::shoot()
 
     const Ogre::Vector3 landingPoint = aimOrigin + distance * aimDirection;
     hud->hits += level->hitNearestTarget(landingPoint);
+}
+
+bool Soldier::fireRound()
+{
+    if (hud->magazine <= 0)
+        return false;
+    hud->magazine -= 1;
+    shoot();
+    return true;
 }
 
 Ogre::Vector3 Soldier::ridingSpot() const
@@ -272,11 +275,8 @@ void Soldier::playShootPhase(Ogre::Real dt)
     case Firing:
         // One shot per recoil cycle; the cycle plays at half speed.
         if (t > recoilEnd) {
-            if (hud->magazine > 0) {
-                hud->magazine -= 1;
-                shoot();
+            if (fireRound())
                 upperBodyAnimation->setTimePosition(aimPose);
-            }
         } else {
             upperBodyAnimation->addTime(dt / 2);
         }

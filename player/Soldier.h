@@ -47,6 +47,8 @@ public:
     void shoot();
 
 private:
+    // Takes a round from the magazine and shoots it; false when the magazine is empty.
+    bool fireRound();
     Ogre::Vector3 ridingSpot() const;
     void faceAim();
     void switchAnimations();

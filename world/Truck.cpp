@@ -22,6 +22,8 @@ const Ogre::Real pathSemiAxisZ = 500;
 const Ogre::Real pathHeight = 12;
 const Ogre::Real pathRate = 0.05f;
 const Ogre::Real quarterTurn = 1.5707960f;
+// Driving time of one lap; the time is kept below it so that small frame times still add up.
+const Ogre::Real lapTime = Ogre::Math::TWO_PI / pathRate;
 
 // Single-precision results of the double-precision functions at a single-precision angle.
 Ogre::Real cosine(Ogre::Real angle)
@@ -59,7 +61,7 @@ Truck::Truck(Ogre::SceneManager* scene) : deckNode(nullptr), node(nullptr), time
 
 void Truck::update(Ogre::Real, Ogre::Real frameTime)
 {
-    time += frameTime;
+    time = std::fmod(time + frameTime, lapTime);
     const Ogre::Real angle = time * pathRate;
     node->setPosition(pathSemiAxisX * cosine(angle), pathHeight, pathSemiAxisZ * sine(angle));
     node->setOrientation(Ogre::Quaternion::IDENTITY);

@@ -3,6 +3,10 @@
 #include "tests/headless/SharedLevel.h"
 #include "world/Level.h"
 
+#include <OgreEntity.h>
+#include <OgreMesh.h>
+#include <OgreMeshManager.h>
+
 #include <gtest/gtest.h>
 
 TEST(Level, CratesInsideTheTrackTargetsOutsideEachClearOfEarlierOnes)
@@ -27,18 +31,29 @@ TEST(Level, CratesInsideTheTrackTargetsOutsideEachClearOfEarlierOnes)
             EXPECT_GE(node.distance(objects[earlier]->getCenter()), objects[earlier]->getRadius());
     }
     EXPECT_EQ(objects[69]->getRadius(), 13.5f);
-    EXPECT_EQ(materialOf("GroundEntity"), "Plane");
-    EXPECT_FALSE(headlessScene()->getEntity("GroundEntity")->getCastShadows());
+    headlessScene()->getRootSceneNode()->_update(true, false);
+    EXPECT_EQ(headlessScene()->getEntity("crate_0000")->getWorldBoundingBox().getSize(), Ogre::Vector3(15, 15, 15));
+    const Ogre::Entity* ground = headlessScene()->getEntity("GroundEntity");
+    EXPECT_TRUE(materialOf("GroundEntity") == "Plane" && !ground->getCastShadows() && ground->isInScene());
+    const Ogre::Real padding = 1 + 2 * Ogre::MeshManager::getSingleton().getBoundsPaddingFactor();
+    const Ogre::Vector3 corner = Ogre::Vector3(3000, 0, 3000) * padding;
+    const Ogre::AxisAlignedBox& bounds = ground->getMesh()->getBounds();
+    EXPECT_TRUE(bounds.getMaximum().positionEquals(corner) && bounds.getMinimum().positionEquals(-corner)) << bounds;
+    expectOneLitQuad("ground");
 }
 
 TEST(Level, PlacementZonesIgnoreHeightAndClearanceIsStrict)
 {
     Level* level = sharedLevel();
     const Ogre::Real aboveAll = 500;
-    EXPECT_TRUE(level->canPlaceCrate(Ogre::Vector3(2300, aboveAll, 0)));
-    EXPECT_FALSE(level->canPlaceCrate(Ogre::Vector3(2400, aboveAll, 0)));
-    EXPECT_TRUE(level->canPlaceTarget(Ogre::Vector3(0, aboveAll, -550)));
-    EXPECT_FALSE(level->canPlaceTarget(Ogre::Vector3(2600, aboveAll, 0)));
+    // On the edge of its zone an object may stand, one unit across it not: crates inside, targets outside.
+    const struct { bool crate; Ogre::Real x, z; bool allowed; } edges[] = {{true, 2300, 0, true}, {true, 2301, 0, false},
+        {true, 0, -450, true}, {true, 0, 451, false}, {false, 2700, 0, true}, {false, 2699, 0, false},
+        {false, 0, -550, true}, {false, 0, 549, false}};
+    for (const auto& edge : edges) {
+        const Ogre::Vector3 at(edge.x, aboveAll, edge.z);
+        EXPECT_EQ(edge.crate ? level->canPlaceCrate(at) : level->canPlaceTarget(at), edge.allowed) << at;
+    }
 
     const Ogre::Vector3 crateCentre = level->getTargets().at(5)->getCenter();
     EXPECT_TRUE(level->canPlaceCrate(crateCentre + Ogre::Vector3(0, 13.5f, 0)));

@@ -1,16 +1,14 @@
-#include "player/Soldier.h"
-
-#include "hud/GameHud.h"
 #include "targets/AbstractTarget.h"
 #include "tests/headless/HeadlessEngine.h"
 #include "tests/headless/SharedLevel.h"
+#include "tests/headless/SoldierRig.h"
 #include "world/Level.h"
 
 #include <OgreAnimationState.h>
 #include <OgreMeshManager.h>
-
-#include <Overlay/OgreOverlayElement.h>
-#include <Overlay/OgreOverlayManager.h>
+#include <OgreBone.h>
+#include <OgreSceneManager.h>
+#include <OgreSkeletonInstance.h>
 
 #include <gtest/gtest.h>
 
@@ -18,56 +16,51 @@ namespace {
 
 const Ogre::Real dt = 1.0f / 16;
 
-class SoldierTest : public testing::Test {
-protected:
-    // Shots that are not about hitting fly into empty sky.
-    SoldierTest() { soldier.setAimOrigin(Ogre::Vector3(0, 5000, 0)); }
-
-    // The game never destroys the soldier; the next test needs his names again.
-    ~SoldierTest() override
-    {
-        Ogre::SceneNode* node = entity->getParentSceneNode();
-        scene->destroyEntity("weapon");
-        scene->destroyEntity("player");
-        node->removeAndDestroyAllChildren();
-        scene->destroySceneNode(node);
-    }
-
-    void frames(int count)
-    {
-        for (int frame = 0; frame < count; ++frame)
-            soldier.update(0, dt);
-    }
-
-    void playToHold()
-    {
-        for (int frame = 0; frame < 100 && soldier.isUpperBodyBusy(); ++frame)
-            frames(1);
-        frames(1);
-    }
-
-    bool playing(const char* animation) { return entity->getAnimationState(animation)->getEnabled(); }
-    Ogre::Real shootTime() { return entity->getAnimationState("up_shoot")->getTimePosition(); }
-
-    bool magazineShown()
-    {
-        hud.update(0, 0);
-        return Ogre::OverlayManager::getSingleton().getOverlayElement("Magazine")->isVisible();
-    }
-
-    void shootFrom(const Ogre::Vector3& origin)
-    {
-        soldier.setAimOrigin(origin);
-        soldier.aim(true);
-        soldier.fire(true);
-    }
-
-    Ogre::SceneManager* scene = headlessScene();
-    Level* level = sharedLevel();
-    GameHud hud;
-    Soldier soldier{scene, &hud, level};
-    Ogre::Entity* entity = scene->getEntity("player");
+struct SoldierTest : testing::Test, SoldierRig {
+    void frames(int count, Ogre::Real frameTime = dt) { SoldierRig::frames(count, frameTime); }
+    Ogre::Real shootTime() const { return shootAnimation()->getTimePosition(); }
 };
+
+// One frame of a phase of "up_shoot": where its time goes and whether a round is fired.
+struct PhaseFrame {
+    const char* phase;
+    void (*request)(Soldier&);
+    Ogre::Real from;
+    Ogre::Real frameTime;
+    int magazine;
+    Ogre::Real to;
+    int magazineAfter;
+};
+
+void PrintTo(const PhaseFrame& row, std::ostream* out)
+{
+    *out << row.phase;
+}
+
+void raise(Soldier& soldier) { soldier.aim(true); }
+void holdAim(Soldier& soldier) { soldier.aim(true), soldier.fire(false); }
+void firing(Soldier& soldier) { soldier.aim(true), soldier.fire(true); }
+void lower(Soldier& soldier) { soldier.aim(false); }
+void reload(Soldier& soldier) { soldier.reload(); }
+
+const PhaseFrame phaseFrames[] = {
+    {"Raise on its way", raise, 0.5f, dt, 30, 0.5625f, 30},
+    {"Raise at the aiming pose stops there", raise, 0.75f, dt, 30, 0.75f, 30},
+    {"HoldAim on its way", holdAim, 0.7f, dt, 30, 0.7625f, 30},
+    {"HoldAim at the pose", holdAim, 0.75f, dt, 30, 0.75f, 30},
+    {"HoldAim past the cycle goes back", holdAim, 0.8f, dt, 30, 0.75f, 30},
+    {"Firing within a cycle, half speed", firing, 0.8f, dt, 30, 0.83125f, 30},
+    {"Firing at the end of a cycle", firing, 0.85f, dt, 30, 0.75f, 29},
+    {"Firing the last round", firing, 0.85f, dt, 1, 0.75f, 0},
+    {"Firing on an empty magazine", firing, 0.85f, dt, 0, 0.85f, 0},
+    {"Lower before 1.4 jumps there", lower, 0.5f, dt, 30, 1.4625f, 30},
+    {"Lower after 1.4", lower, 1.5f, dt, 30, 1.5625f, 30},
+    {"Reload in the window jumps to 1.5", reload, 0.45f, dt, 30, 1.53125f, 30},
+    {"Reload before the window", reload, 0.39f, dt, 30, 0.42125f, 30},
+    {"Reload after the window", reload, 0.61f, dt, 30, 0.64125f, 30},
+};
+
+struct PhaseTest : SoldierTest, testing::WithParamInterface<PhaseFrame> {};
 
 // A thin square across the normal: a ray along the normal meets it exactly at its plane.
 void addWall(Ogre::SceneManager* scene, const char* mesh, const Ogre::Vector3& at, const Ogre::Vector3& normal)
@@ -80,171 +73,180 @@ void addWall(Ogre::SceneManager* scene, const char* mesh, const Ogre::Vector3& a
 
 } // namespace
 
-TEST_F(SoldierTest, RaisesHoldsRefusesReloadFiresOncePerRecoilCycleAndLowers)
+TEST_P(PhaseTest, PlaysOneFrame)
 {
-    soldier.aim(true);
-    frames(12);
-    EXPECT_TRUE(playing("up_shoot") && !playing("up_weapon_hold"));
-    for (int frame = 0; frame < 3; ++frame) {
-        frames(1);
-        EXPECT_EQ(shootTime(), 0.75f);
-    }
-
-    hud.magazine = 10;
-    soldier.reload();
-    EXPECT_EQ(hud.magazine, 10);
-
-    soldier.fire(true);
-    // At half speed 0.75 passes 0.8 in two frames; the third fires.
-    frames(6);
-    EXPECT_EQ(hud.magazine, 7);
-
-    hud.magazine = 1;
-    soldier.fire(true);
-    frames(6);
-    EXPECT_EQ(hud.magazine, 0);
-    EXPECT_EQ(shootTime(), 0.8125f);
-    soldier.fire(false);
+    const PhaseFrame& row = GetParam();
+    SCOPED_TRACE(row.phase);
+    row.request(soldier);
+    frames(1, 0);
+    shootAnimation()->setTimePosition(row.from);
+    hud.magazine = row.magazine;
     frames(1);
-    EXPECT_EQ(shootTime(), 0.75f);
+    EXPECT_FLOAT_EQ(shootTime(), row.to);
+    EXPECT_EQ(hud.magazine, row.magazineAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(UpShoot, PhaseTest, testing::ValuesIn(phaseFrames),
+    [](const testing::TestParamInfo<PhaseFrame>& info) { return "row" + std::to_string(info.index); });
+
+TEST_F(SoldierTest, RaisesFiresABurstWhileTheTriggerIsHeldAndLowers)
+{
+    soldier.fire(true);
+    EXPECT_EQ(hud.magazine, 30) << "the rifle is down";
+    soldier.aim(true);
+    frames(15);
+    EXPECT_TRUE(playing("up_shoot") && !playing("up_weapon_hold") && shootTime() == 0.75f);
+    soldier.reload();
+    EXPECT_EQ(hud.magazine, 30) << "no reload while aiming";
+
+    // One round at the click; at half speed a cycle takes two frames and the third fires.
+    soldier.fire(true);
+    frames(6);
+    EXPECT_EQ(hud.magazine, 27);
+    soldier.fire(false);
+    frames(6);
+    EXPECT_TRUE(hud.magazine == 27 && shootTime() == 0.75f);
+    hud.magazine = 0;
+    soldier.fire(true);
+    EXPECT_EQ(hud.magazine, 0);
 
     soldier.aim(false);
+    for (int frame = 0; frame < 100 && soldier.isUpperBodyBusy(); ++frame)
+        frames(1);
     frames(1);
-    EXPECT_EQ(shootTime(), 1.4f + dt);
-    playToHold();
     EXPECT_TRUE(playing("up_weapon_hold") && !playing("up_shoot"));
     soldier.aim(true);
     frames(1);
     EXPECT_EQ(shootTime(), dt);
 }
 
-TEST_F(SoldierTest, ReloadJumpsAheadAndShowsTheCountAgainAt18)
+TEST_F(SoldierTest, ReloadRefillsAtOnceRefusesTheRifleAndShowsTheCountAgainAt18)
 {
     hud.magazine = 10;
     soldier.reload();
-    EXPECT_EQ(hud.magazine, 30);
-    EXPECT_FALSE(magazineShown());
-    // At half speed the 14th frame starts at 0.40625, inside the window, and jumps to 1.5.
-    frames(13);
-    EXPECT_EQ(shootTime(), 0.40625f);
     frames(1);
-    EXPECT_EQ(shootTime(), 1.5f + dt / 2);
-
+    EXPECT_TRUE(hud.magazine == 30 && !shown("Magazine"));
     EXPECT_FALSE(soldier.aim(true));
     hud.magazine = 20;
     soldier.fire(true);
     soldier.reload();
     EXPECT_EQ(hud.magazine, 20);
-    frames(8);
-    EXPECT_FALSE(magazineShown());
-    frames(1);
-    EXPECT_TRUE(magazineShown());
+    // 1.75 and half of 0.1 make 1.8 exactly.
+    shootAnimation()->setTimePosition(1.75f);
+    frames(1, 0.1f);
+    EXPECT_TRUE(shootTime() == 1.8f && shown("Magazine"));
 }
 
 TEST_F(SoldierTest, AimOrReloadWhileWalkingPlaysNoAnimation)
 {
     // The button event comes before the frame's poll of W; then the button stays down.
     soldier.aim(true);
-    for (int frame = 0; frame < 4; ++frame) {
-        soldier.move(30 * dt);
-        frames(1);
-    }
+    for (int frame = 0; frame < 4; ++frame)
+        soldier.move(30 * dt), frames(1);
     EXPECT_FALSE(playing("up_shoot"));
-
     hud.magazine = 10;
     soldier.reload();
     soldier.move(30 * dt);
     frames(10);
-    EXPECT_EQ(hud.magazine, 30);
-    EXPECT_FALSE(playing("up_shoot"));
-    EXPECT_FALSE(magazineShown());
+    EXPECT_TRUE(hud.magazine == 30 && !playing("up_shoot") && !shown("Magazine"));
 }
 
 TEST_F(SoldierTest, WalksAlongTheFlattenedAimAndFacesItUnlessTheRifleIsUp)
 {
-    const Ogre::SceneNode* node = entity->getParentSceneNode();
     soldier.setAimDirection(Ogre::Vector3(2, 0, 0));
     soldier.move(30 * 0.5f);
     frames(1);
-    EXPECT_TRUE(soldier.getPosition().positionEquals(Ogre::Vector3(15, 0, 0)));
-    EXPECT_TRUE((node->getOrientation() * Ogre::Vector3::UNIT_Z).positionEquals(Ogre::Vector3::UNIT_X));
-    EXPECT_TRUE(playing("leg_run"));
+    EXPECT_TRUE(standsAt(15, 0, 0) && facing().positionEquals(Ogre::Vector3::UNIT_X) && playing("leg_run"));
     frames(1);
     EXPECT_TRUE(playing("leg_stand") && !playing("leg_run"));
-
+    // The rifle in his right hand, as the hand is posed.
+    const Ogre::SceneNode* rifle = scene->getEntity("weapon")->getParentSceneNode();
+    ASSERT_TRUE(rifle && rifle->getParentSceneNode() && rifle->getParentSceneNode()->getParentSceneNode() == entity->getParentSceneNode());
+    EXPECT_EQ(rifle->getParentSceneNode()->getPosition(), entity->getSkeleton()->getBone("hand_r")->_getDerivedPosition());
     soldier.setAimDirection(Ogre::Vector3(0.5f, -Ogre::Math::Sqrt(3) / 2, 0));
     soldier.move(10);
-    EXPECT_TRUE(soldier.getPosition().positionEquals(Ogre::Vector3(20, 0, 0)));
+    EXPECT_TRUE(standsAt(20, 0, 0)) << "aimed 60 degrees down, half the step";
 
-    // Straight up: no step, the heading kept, nothing NaN; then the rifle is up and he cannot walk.
+    // Straight up: no step and the heading kept.
     soldier.setAimDirection(Ogre::Vector3::UNIT_Y);
     soldier.move(10);
-    shootFrom(Ogre::Vector3(0, 5000, 0));
-    frames(3);
-    soldier.setAimDirection(Ogre::Vector3::UNIT_X);
+    frames(1);
+    EXPECT_TRUE(standsAt(20, 0, 0) && facing().positionEquals(Ogre::Vector3::UNIT_X));
+    // With the rifle up he cannot walk.
+    soldier.setAimDirection(Ogre::Vector3::UNIT_Z);
+    soldier.aim(true);
+    frames(1);
     soldier.move(10);
     frames(1);
-    EXPECT_TRUE(soldier.getPosition().positionEquals(Ogre::Vector3(20, 0, 0)));
-    EXPECT_TRUE((node->getOrientation() * Ogre::Vector3::UNIT_Z).positionEquals(Ogre::Vector3::UNIT_X));
-    EXPECT_FALSE(scene->getEntity("weapon")->getParentSceneNode()->_getDerivedPosition().isNaN());
-    EXPECT_TRUE(playing("leg_stand"));
+    EXPECT_TRUE(standsAt(20, 0, 0) && playing("leg_stand"));
 }
 
-TEST_F(SoldierTest, RidesFifteenAheadOfTheTruckNodeOneFrameBehindItAndStepsOff)
+TEST_F(SoldierTest, RidesFifteenAheadOfTheTruckNodeOneFrameBehindItAndStepsOffOnce)
 {
     soldier.setRiding(true);
     frames(1);
-    soldier.setRiding(false);
-    EXPECT_EQ(soldier.getPosition(), Ogre::Vector3::ZERO);
-
+    EXPECT_TRUE(standsAt(0, 0, 0)) << "no truck to ride";
     // A node of our own stands in for the truck, its +Z along world +X.
     Ogre::SceneNode* truck = scene->getRootSceneNode()->createChildSceneNode(
         Ogre::Vector3(100, 12, 200), Ogre::Quaternion(Ogre::Degree(90), Ogre::Vector3::UNIT_Y));
     soldier.setTruckNode(truck);
     soldier.setRiding(true);
     frames(1);
-    EXPECT_TRUE(soldier.getPosition().positionEquals(Ogre::Vector3(115, 12, 200)));
-
+    EXPECT_TRUE(standsAt(115, 12, 200));
     // The truck drives after the soldier's update; a step while riding lasts until the next one.
     truck->translate(0, 0, 50);
     soldier.move(30);
     frames(1);
-    EXPECT_TRUE(soldier.getPosition().positionEquals(Ogre::Vector3(115, 12, 250)));
-    EXPECT_TRUE(playing("leg_run"));
+    EXPECT_TRUE(standsAt(115, 12, 250) && playing("leg_run"));
 
     soldier.setRiding(false);
     truck->translate(0, 0, 50);
     frames(1);
-    EXPECT_TRUE(soldier.getPosition().positionEquals(Ogre::Vector3(115, 0, 250)));
-    scene->destroySceneNode(truck);
+    EXPECT_TRUE(standsAt(115, 0, 250));
+    // On the ground for good: stepping off again leaves him where he walked to.
+    soldier.move(20);
+    soldier.setRiding(false);
+    frames(1);
+    EXPECT_TRUE(standsAt(115, 0, 270));
 }
 
 TEST_F(SoldierTest, ShotLandsOnTheFirstResultBeyond20AndBefore1000)
 {
-    // The level's last target lifted out of the way, with thin walls of our own around it.
+    // The level's last target moved out of the way, thin walls of our own around its centre
+    // (named so that the engine would list the farthest first if it did not sort them).
     const Ogre::Vector3 centre(0, 500, 5000);
-    Ogre::SceneNode* targetNode = scene->getEntity("target_0034")->getParentSceneNode();
-    const Ogre::Vector3 lift = centre - level->getTargets().back()->getCenter();
+    Ogre::SceneNode* targetNode = headlessScene()->getEntity("target_0034")->getParentSceneNode();
+    const Ogre::Vector3 lift = centre - sharedLevel()->getTargets().back()->getCenter();
     targetNode->translate(lift);
+    addWall(scene, "wall 20 behind the centre", centre - Ogre::Vector3(20, 0, 0), Ogre::Vector3::UNIT_X);
     addWall(scene, "wall 5 from the centre", centre + Ogre::Vector3(5, 0, 0), Ogre::Vector3::UNIT_X);
     addWall(scene, "wall 10 from the centre", centre + Ogre::Vector3(8, 0, 6), Ogre::Vector3::UNIT_Y);
-    ASSERT_LT(targetNode->_getWorldAABB().getMaximum().x, centre.x + 5);
+    soldier.aim(true);
+    auto shootFrom = [&](const Ogre::Vector3& direction, const Ogre::Vector3& offset) {
+        soldier.setAimDirection(direction);
+        soldier.setAimOrigin(centre + offset);
+        soldier.fire(true);
+    };
 
     // Exactly 1000 away: no hit, the cartridge is spent.
-    soldier.setAimDirection(Ogre::Vector3::NEGATIVE_UNIT_X);
-    shootFrom(centre + Ogre::Vector3(1005, 0, 0));
-    EXPECT_EQ(hud.magazine, 29);
-    EXPECT_EQ(hud.hits, 0);
-
+    shootFrom(Ogre::Vector3::NEGATIVE_UNIT_X, Ogre::Vector3(1005, 0, 0));
+    EXPECT_TRUE(hud.magazine == 29 && hud.hits == 0);
     // A wall within 20 is passed over; the one at 35 marks the point, 5 from the target's centre.
+    // The click scores, and so does the next shot of the burst.
     addWall(scene, "wall 30 from the centre", centre + Ogre::Vector3(30, 0, 0), Ogre::Vector3::UNIT_X);
-    shootFrom(centre + Ogre::Vector3(40, 0, 0));
+    shootFrom(Ogre::Vector3::NEGATIVE_UNIT_X, Ogre::Vector3(40, 0, 0));
     EXPECT_FLOAT_EQ(hud.hits, 13.5f - 5);
-
-    // Straight up, exactly 20 away: no hit either.
-    soldier.setAimDirection(Ogre::Vector3::UNIT_Y);
-    shootFrom(centre + Ogre::Vector3(8, -20, 6));
+    frames(1, 0);
+    shootAnimation()->setTimePosition(0.85f);
+    frames(1);
     EXPECT_EQ(hud.magazine, 27);
-    EXPECT_FLOAT_EQ(hud.hits, 13.5f - 5);
+    EXPECT_FLOAT_EQ(hud.hits, 2 * (13.5f - 5));
+    // Straight up, exactly 20 away: no hit either.
+    shootFrom(Ogre::Vector3::UNIT_Y, Ogre::Vector3(8, -20, 6));
+    EXPECT_EQ(hud.magazine, 26);
+    EXPECT_FLOAT_EQ(hud.hits, 2 * (13.5f - 5));
+    // Just beyond 20 the wall marks the point, 10 from the centre.
+    shootFrom(Ogre::Vector3::UNIT_Y, Ogre::Vector3(8, -20.5f, 6));
+    EXPECT_FLOAT_EQ(hud.hits, 2 * (13.5f - 5) + 13.5f - 10);
     targetNode->translate(-lift);
 }

@@ -4,44 +4,53 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
-// The look after each of a run of centre hits, one letter each: intact, cracked, destroyed.
-std::string centreHitLooks(int index, const std::string& entity, unsigned int subEntity, const std::string& cracked,
-    const std::string& destroyed, int hits, Ogre::Real& score)
+// A run of hits on one object and the look after each, one letter a hit: intact, cracked, destroyed.
+struct HitSequence {
+    const char* entity;
+    unsigned int lookSubEntity;
+    std::size_t index;
+    std::vector<Ogre::Real> distances;
+    const char* looks;
+    Ogre::Real score;
+};
+
+std::vector<Ogre::Real> centre(int hits)
 {
-    const std::string intact = materialOf(entity, subEntity);
-    std::string looks;
-    for (int shot = 0; shot < hits; ++shot) {
-        score += sharedLevel()->getTargets().at(index)->hit(0);
-        const std::string look = materialOf(entity, subEntity);
-        looks += look == intact ? 'i' : look == cracked ? 'c' : look == destroyed ? 'd' : '?';
-    }
-    return looks;
+    return std::vector<Ogre::Real>(hits, 0);
 }
 
 } // namespace
 
-TEST(Targets, CentreHitsCrackThenDestroyAndScoreUntilBelowZero)
+TEST(Targets, HitsWearHealthDownThroughCrackedToDestroyedAndScoreWhileAboveZero)
 {
-    const std::string targetBody = materialOf("target_0000", 0);
-    Ogre::Real score = 0;
-    EXPECT_EQ(centreHitLooks(35, "target_0000", 1, "target_cracked", "target_perish", 13, score), "iiiiiccccccdd");
-    EXPECT_EQ(score, 162);
-    EXPECT_EQ(materialOf("target_0000", 0), targetBody);
-
-    score = 0;
-    EXPECT_EQ(centreHitLooks(2, "crate_0002", 0, "doboz_cracked", "doboz_burning", 7, score), "iicccdd");
-    EXPECT_EQ(score, 81);
-}
-
-TEST(Targets, HealthExactlyZeroIsCrackedAndScoresNoMore)
-{
-    AbstractTarget* crate = sharedLevel()->getTargets().at(3);
-    for (int shot = 0; shot < 5; ++shot)
-        crate->hit(0);
-    EXPECT_EQ(crate->hit(11), 2.5f);
-    EXPECT_EQ(materialOf("crate_0003"), "doboz_cracked");
-    EXPECT_EQ(crate->hit(0), 0);
-    EXPECT_EQ(materialOf("crate_0003"), "doboz_burning");
+    const HitSequence sequences[] = {
+        {"target_0000", 1, 35, centre(13), "iiiiiccccccdd", 162},
+        {"crate_0002", 0, 2, centre(7), "iicccdd", 81},
+        // Health 35 (exactly half) is intact, 0 is cracked and scores nothing more.
+        {"crate_0003", 0, 3, {0, 0, 5.5f, 0, 0, 5.5f, 0}, "iiicccd", 70},
+    };
+    for (const HitSequence& sequence : sequences) {
+        SCOPED_TRACE(sequence.entity);
+        const std::string intact = materialOf(sequence.entity, sequence.lookSubEntity);
+        const std::string body = materialOf(sequence.entity, 0);
+        AbstractTarget* object = sharedLevel()->getTargets().at(sequence.index);
+        const bool crate = sequence.index < 35;
+        Ogre::Real score = 0;
+        std::string looks;
+        for (Ogre::Real distance : sequence.distances) {
+            score += object->hit(distance);
+            const std::string look = materialOf(sequence.entity, sequence.lookSubEntity);
+            looks += look == intact                                             ? 'i'
+                : look == (crate ? "doboz_cracked" : "target_cracked")          ? 'c'
+                : look == (crate ? "doboz_burning" : "target_perish")           ? 'd'
+                                                                                : '?';
+        }
+        EXPECT_EQ(looks, sequence.looks);
+        EXPECT_EQ(score, sequence.score);
+        EXPECT_TRUE(crate || materialOf(sequence.entity, 0) == body) << "only the face changes its look";
+    }
 }

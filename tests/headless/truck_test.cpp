@@ -12,6 +12,11 @@ Ogre::Vector3 deckCentre()
     return headlessScene()->getEntity("deckEntity")->getParentSceneNode()->_getDerivedPosition();
 }
 
+Ogre::Vector3 heading(const Ogre::SceneNode* truck)
+{
+    return truck->getOrientation() * Ogre::Vector3::UNIT_Z;
+}
+
 } // namespace
 
 // The only test that drives the truck, so its start pose is still there.
@@ -20,22 +25,37 @@ TEST(Truck, LapsTheEllipseNoseFirstWithTheDeckAhead)
     Level* level = sharedLevel();
     Ogre::SceneNode* truck = level->getTruckNode();
     EXPECT_EQ(headlessScene()->getEntity("truck")->getParentSceneNode(), truck);
+    EXPECT_FALSE(headlessScene()->getEntity("truck")->getCastShadows());
+    EXPECT_TRUE(headlessScene()->getEntity("deckEntity")->getCastShadows());
+    EXPECT_EQ(materialOf("deckEntity"), "Deck");
+    expectOneLitQuad("deck");
     EXPECT_EQ(truck->getPosition(), Ogre::Vector3(0, 12, 30));
     EXPECT_LT(deckCentre().distance(Ogre::Vector3(0, 12, 46.5f)), 1e-3f);
 
     level->update(0, 0);
     EXPECT_LT(truck->getPosition().distance(Ogre::Vector3(2500, 12, 0)), 1e-3f);
-    EXPECT_LT((truck->getOrientation() * Ogre::Vector3::UNIT_Z).distance(Ogre::Vector3::UNIT_Z), 1e-3f);
+    EXPECT_LT(heading(truck).distance(Ogre::Vector3::UNIT_Z), 1e-3f);
 
-    const Ogre::Real quarterLap = 10 * Ogre::Math::PI;
-    level->update(quarterLap, quarterLap);
+    level->update(0, 10 * Ogre::Math::PI);
     EXPECT_LT(truck->getPosition().distance(Ogre::Vector3(0, 12, 500)), 1e-3f);
     EXPECT_LT(deckCentre().distance(Ogre::Vector3(-16.5f, 12, 500)), 1e-3f);
-
-    const Ogre::Real step = 0.01f;
+    // A frame with no time sets the same pose again; it does not turn the truck further.
     const Ogre::Vector3 before = truck->getPosition();
-    level->update(quarterLap, 0);
+    level->update(0, 0);
     EXPECT_EQ(truck->getPosition(), before);
-    level->update(quarterLap + step, step);
+    EXPECT_LT(heading(truck).distance(Ogre::Vector3::NEGATIVE_UNIT_X), 1e-3f);
+    const Ogre::Real step = 0.01f;
+    level->update(0, step);
     EXPECT_NEAR((truck->getPosition() - before).x / step, -125, 0.5f);
+
+    // Hours into a session at a thousand frames a second, each second still covers one second of path.
+    level->update(0, 30000);
+    for (int second = 0; second < 2; ++second) {
+        const Ogre::Vector3 from = truck->getPosition();
+        const Ogre::Real angle = std::atan2(from.z / 500, from.x / 2500) + 0.05f;
+        for (int frame = 0; frame < 1000; ++frame)
+            level->update(0, 0.001f);
+        EXPECT_LT(truck->getPosition().distance(Ogre::Vector3(2500 * std::cos(angle), 12, 500 * std::sin(angle))), 1)
+            << "second " << second;
+    }
 }

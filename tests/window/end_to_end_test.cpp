@@ -3,46 +3,42 @@
 #include "hud/GameHud.h"
 #include "player/Soldier.h"
 #include "targets/AbstractTarget.h"
+#include "tests/window/GameRun.h"
 #include "tests/window/XInput.h"
 #include "world/Level.h"
 
 #include <Bites/OgreWindowEventUtilities.h>
 #include <OgreCamera.h>
+#include <OgreFrameListener.h>
 #include <OgreRoot.h>
 #include <OgreStringConverter.h>
 #include <Overlay/OgreOverlayElement.h>
 #include <Overlay/OgreOverlayManager.h>
 
-#include "tests/window/GameRun.h"
-
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <functional>
+#include <future>
 
 namespace {
 
-// The game's own loop, pass by pass, for a while of real time or until something holds.
-bool playUntil(const std::function<bool()>& done, double seconds)
+// The game's own loop at a fixed frame time, so that the test's pace does not depend on the
+// machine's, until something holds or for at most a number of frames. Drawing is what costs
+// time here: every tenth frame is drawn, the others only run the game's frame update.
+bool playUntil(const std::function<bool()>& done, int frames)
 {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
+    Ogre::FrameEvent event{};
+    event.timeSinceLastFrame = 0.2f;
+    for (int frame = 0; frame < frames && !done(); ++frame) {
         OgreBites::WindowEventUtilities::messagePump();
-        gRoot->renderOneFrame();
+        frame % 10 == 0 ? gRoot->renderOneFrame(event.timeSinceLastFrame) : gRoot->_fireFrameStarted(event);
     }
-    return true;
+    return done();
 }
 
-void playFor(double seconds)
+void play(int frames)
 {
-    playUntil([] { return false; }, seconds);
-}
-
-Ogre::String caption(const char* element)
-{
-    return Ogre::OverlayManager::getSingleton().getOverlayElement(element)->getCaption();
+    playUntil([] { return false; }, frames);
 }
 
 bool shown(const char* element)
@@ -50,104 +46,107 @@ bool shown(const char* element)
     return Ogre::OverlayManager::getSingleton().getOverlayElement(element)->isVisible();
 }
 
+Ogre::String caption(const char* element)
+{
+    return Ogre::OverlayManager::getSingleton().getOverlayElement(element)->getCaption();
+}
+
 Ogre::String score()
 {
     return Ogre::StringConverter::toString(gHud->hits, 4, 0, ' ', std::ios::fmtflags(0));
 }
 
-bool upperBodyFree()
+const auto upperBodyFree = [] { return !gPlayer->isUpperBodyBusy(); };
+
+// Presses (or releases) a button and lets the game see it.
+void mouse(const char* action, int button)
 {
-    return !gPlayer->isUpperBodyBusy();
+    sendInput(std::string(action) + " " + std::to_string(button));
+    play(2);
 }
 
-// As a steady hand on the mouse would: the aim follows the eye onto the target's centre.
-void aimAt(const Ogre::Vector3& centre)
+Ogre::Vector3 nearestTargetCentre()
 {
-    for (int pass = 0; pass < 5; ++pass) {
-        gPlayer->setAimDirection(centre - gCamera->getDerivedPosition());
-        playFor(0.05);
-    }
-}
-
-AbstractTarget* nearestTargetTo(const Ogre::Vector3& position)
-{
-    AbstractTarget* nearest = nullptr;
-    for (AbstractTarget* object : gLevel->getTargets())
-        if (!nearest || object->getCenter().distance(position) < nearest->getCenter().distance(position))
-            nearest = object;
-    return nearest;
-}
-
-// Raise, hold the trigger until the magazine is empty (or for a while), lower, wait.
-void fireBurst(double seconds)
-{
-    sendInput("mousedown 3");
-    playFor(1.0);
-    sendInput("mousedown 1");
-    playUntil([] { return gHud->magazine == 0; }, seconds);
-    sendInput("mouseup 1");
-    sendInput("mouseup 3");
-    playUntil(upperBodyFree, 5);
+    const auto& objects = gLevel->getTargets();
+    return (*std::min_element(objects.begin(), objects.end(), [](AbstractTarget* a, AbstractTarget* b) {
+        return a->getCenter().distance(gPlayer->getPosition()) < b->getCenter().distance(gPlayer->getPosition());
+    }))->getCenter();
 }
 
 void reload()
 {
     sendInput("key r");
-    playFor(0.3);
-    playUntil(upperBodyFree, 5);
+    play(2);
+    ASSERT_TRUE(playUntil(upperBodyFree, 100));
 }
 
 } // namespace
 
-TEST(EndToEnd, RideStepOffWalkShootReloadAndSpendEveryRound)
+TEST(EndToEnd, RideStepOffWalkTurnShootReloadAndSpendEveryRound)
 {
     const GameRun scratch(true);
     scratch.enter();
     startEngine();
     assembleGame();
-    playFor(1.0);
+    play(5);
     EXPECT_FLOAT_EQ(gPlayer->getPosition().y, 12) << "rides on the deck";
 
     sendInput("key u");
-    playFor(0.3);
+    ASSERT_TRUE(playUntil([] { return gPlayer->getPosition().y == 0; }, 20)) << "steps off";
     const Ogre::Vector3 steppedOff = gPlayer->getPosition();
-    EXPECT_FLOAT_EQ(steppedOff.y, 0);
     sendInput("keydown w");
-    playFor(1.5);
+    play(10);
     sendInput("keyup w");
-    playFor(0.3);
+    play(3);
     EXPECT_GT(gPlayer->getPosition().distance(steppedOff), 10) << "walks while W is held";
 
-    const Ogre::Vector3 target = nearestTargetTo(gPlayer->getPosition())->getCenter();
-    sendInput("mousedown 3");
-    playFor(1.0);
-    aimAt(target);
-    sendInput("mousedown 1");
-    playFor(0.6);
-    sendInput("mouseup 1");
-    playFor(0.2);
+    const Ogre::Vector3 aim = gPlayer->getAimDirection();
+    sendInput("mousemove_relative -- 100 0");
+    ASSERT_TRUE(playUntil([&] { return gPlayer->getAimDirection() != aim; }, 20));
+    EXPECT_GT(gPlayer->getAimDirection().crossProduct(aim).y, 0) << "the mouse to the right turns the aim right";
+
+    // As a steady hand on the mouse would: the aim follows the eye onto the target's centre.
+    const Ogre::Vector3 target = nearestTargetCentre();
+    mouse("mousedown", 3);
+    for (int pass = 0; pass < 5; ++pass) {
+        gPlayer->setAimDirection(target - gCamera->getDerivedPosition());
+        play(1);
+    }
+    mouse("mousedown", 1);
+    play(4);
+    mouse("mouseup", 1);
     const int left = gHud->magazine;
-    EXPECT_LT(left, 30);
-    EXPECT_GT(gHud->hits, 0);
-    EXPECT_EQ(caption("Magazine"), Ogre::StringConverter::toString(left));
-    EXPECT_EQ(caption("Hits"), score());
-    sendInput("mouseup 3");
-    playUntil(upperBodyFree, 5);
+    EXPECT_TRUE(left < 30 && gHud->hits > 0);
+    EXPECT_EQ(caption("Magazine") + " " + caption("Hits"), Ogre::StringConverter::toString(left) + " " + score());
+    mouse("mouseup", 3);
+    ASSERT_TRUE(playUntil(upperBodyFree, 100));
 
     reload();
-    EXPECT_EQ(gHud->magazine, 30);
-    EXPECT_EQ(gHud->ammo, 300 - (30 - left));
+    EXPECT_TRUE(gHud->magazine == 30 && gHud->ammo == 300 - (30 - left));
     EXPECT_EQ(caption("Ammo"), Ogre::StringConverter::toString(gHud->ammo));
 
-    // Slow frames (a loaded machine) fire more slowly: a burst may end early, the next goes on.
-    for (int magazines = 0; magazines < 25 && (gHud->magazine > 0 || gHud->ammo > 0); ++magazines) {
-        fireBurst(20);
+    for (int magazines = 0; magazines < 12 && (gHud->magazine > 0 || gHud->ammo > 0); ++magazines) {
+        mouse("mousedown", 3);
+        mouse("mousedown", 1);
+        EXPECT_TRUE(playUntil([] { return gHud->magazine == 0; }, 200));
+        mouse("mouseup", 1);
+        mouse("mouseup", 3);
+        ASSERT_TRUE(playUntil(upperBodyFree, 100));
         reload();
     }
-    playFor(0.3);
-    EXPECT_EQ(gHud->magazine, 0);
-    EXPECT_EQ(gHud->ammo, 0);
-    EXPECT_TRUE(shown("EndGame0"));
-    EXPECT_TRUE(shown("EndGame1"));
+    play(1);
+    EXPECT_TRUE(gHud->magazine == 0 && gHud->ammo == 0 && shown("EndGame0") && shown("EndGame1"));
     EXPECT_EQ(caption("EndGame0"), score());
+}
+
+TEST(EndToEnd, HeldEscapeEndsTheGameAndFreesTheInput)
+{
+    GameRun game(true);
+    auto finished = std::async(std::launch::async, [&] { return game.run(); });
+    ASSERT_NE(waitForWindow("Corvane", 20), 0u);
+    const auto gameEnded = [&] { return finished.wait_for(std::chrono::seconds(0)) == std::future_status::ready; };
+    ASSERT_TRUE(pressEscapeUntil(gameEnded, 30));
+    const GameRunResult result = finished.get();
+    EXPECT_EQ(result.exitStatus, 0) << result.errors;
+    EXPECT_TRUE(inputIsFree());
 }
