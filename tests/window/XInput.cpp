@@ -1,6 +1,7 @@
 #include "tests/window/XInput.h"
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
 #include <thread>
@@ -14,39 +15,22 @@ void sendInput(const std::string& xdotoolArguments)
         throw std::runtime_error("failed: " + command);
 }
 
-namespace {
-
-Window findWindowNamed(Display* display, const std::string& title)
+std::string outputOf(const std::string& command)
 {
-    Window root, parent, *children = nullptr;
-    unsigned int count = 0;
-    Window found = 0;
-    XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count);
-    for (unsigned int i = 0; i < count && !found; ++i) {
-        char* name = nullptr;
-        if (XFetchName(display, children[i], &name) && name && title == name)
-            found = children[i];
-        XFree(name);
-    }
-    XFree(children);
-    return found;
+    std::string output;
+    char buffer[4096];
+    FILE* pipe = popen(command.c_str(), "r");
+    for (size_t read; (read = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        output.append(buffer, read);
+    pclose(pipe);
+    return output;
 }
-
-} // namespace
 
 unsigned long waitForWindow(const std::string& title, double seconds)
 {
-    Display* display = XOpenDisplay(nullptr);
-    if (!display)
-        return 0;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    Window window = 0;
-    while (!window && std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        window = findWindowNamed(display, title);
-    }
-    XCloseDisplay(display);
-    return window;
+    const std::string found = outputOf("timeout " + std::to_string(seconds) + " xdotool search --sync --name '^"
+        + title + "$' 2> /dev/null | head -n 1");
+    return found.empty() ? 0 : std::stoul(found);
 }
 
 bool pressEscapeUntil(const std::function<bool()>& ended, double seconds)

@@ -4,6 +4,9 @@
 #include <functional>
 #include <string>
 
+// What a shell command prints on standard output.
+std::string outputOf(const std::string& command);
+
 // Runs one xdotool command line (for example "key r" or "mousemove_relative -- 15 -7").
 void sendInput(const std::string& xdotoolArguments);
 

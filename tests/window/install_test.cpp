@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -24,17 +23,6 @@ struct Scratch {
     Scratch() { fs::remove_all(path), fs::create_directories(path); }
     ~Scratch() { std::system(("chmod -R u+w '" + path.string() + "'").c_str()), fs::remove_all(path); }
 };
-
-std::string outputOf(const std::string& command)
-{
-    std::string output;
-    char buffer[4096];
-    FILE* pipe = popen(command.c_str(), "r");
-    for (size_t read; (read = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        output.append(buffer, read);
-    pclose(pipe);
-    return output;
-}
 
 // Starts `command` from "/" with a fresh `home`, as a player would: as `nobody` when the tests run as root,
 // so that a read-only installation is one for the game. Ends it with Escape; returns its exit status.
