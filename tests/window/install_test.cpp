@@ -57,7 +57,7 @@ TEST(Install, DesktopFilesValidateAndTheDesktopEntryPlaysFromAReadOnlyInstallati
                   + "' > /dev/null").c_str()), 0);
     for (const char* size : {"48x48", "256x256"})
         EXPECT_TRUE(fs::exists(share / "icons/hicolor" / size / "apps/corvane.png")) << size;
-    EXPECT_TRUE(fs::exists(share / "man/man6/corvane.6"));
+    EXPECT_TRUE(fs::exists(share / "man/man6/corvane.6.gz"));
 
     std::stringstream desktop;
     desktop << std::ifstream(share / "applications/corvane.desktop").rdbuf();
