@@ -22,7 +22,7 @@ std::string caption(const char* name)
 
 } // namespace
 
-TEST(GameHud, ShowsCountsWithAtMostFourDigitsAndTheFrameRateOncePerSecond)
+TEST(GameHud, ShowsCountsAndTheFrameRateRefillsFromTheReserveAndEndsTheGame)
 {
     headlessScene();
     Ogre::Overlay* overlay = Ogre::OverlayManager::getSingleton().getByName("MainOverlay");
@@ -50,12 +50,7 @@ TEST(GameHud, ShowsCountsWithAtMostFourDigitsAndTheFrameRateOncePerSecond)
         hud.update(0, 0);
         EXPECT_EQ(caption("Hits"), shown);
     }
-}
 
-TEST(GameHud, RefillsFromTheReserveAndEndsTheGameWhenBothAreEmpty)
-{
-    headlessScene();
-    GameHud hud;
     // Magazine and reserve before, then after the refill.
     const int refills[][4] = {{10, 300, 30, 280}, {10, 5, 15, 0}, {30, 300, 30, 300}, {0, 0, 0, 0}};
     for (const auto& counts : refills) {

@@ -1,10 +1,7 @@
 #include "targets/AbstractTarget.h"
-#include "tests/headless/HeadlessEngine.h"
-#include "tests/headless/SharedLevel.h"
 #include "tests/headless/SoldierRig.h"
 #include "world/Level.h"
 
-#include <OgreAnimationState.h>
 #include <OgreMeshManager.h>
 #include <OgreBone.h>
 #include <OgreSceneManager.h>
@@ -21,47 +18,6 @@ struct SoldierTest : testing::Test, SoldierRig {
     Ogre::Real shootTime() const { return shootAnimation()->getTimePosition(); }
 };
 
-// One frame of a phase of "up_shoot": where its time goes and whether a round is fired.
-struct PhaseFrame {
-    const char* phase;
-    void (*request)(Soldier&);
-    Ogre::Real from;
-    Ogre::Real frameTime;
-    int magazine;
-    Ogre::Real to;
-    int magazineAfter;
-};
-
-void PrintTo(const PhaseFrame& row, std::ostream* out)
-{
-    *out << row.phase;
-}
-
-void raise(Soldier& soldier) { soldier.aim(true); }
-void holdAim(Soldier& soldier) { soldier.aim(true), soldier.fire(false); }
-void firing(Soldier& soldier) { soldier.aim(true), soldier.fire(true); }
-void lower(Soldier& soldier) { soldier.aim(false); }
-void reload(Soldier& soldier) { soldier.reload(); }
-
-const PhaseFrame phaseFrames[] = {
-    {"Raise on its way", raise, 0.5f, dt, 30, 0.5625f, 30},
-    {"Raise at the aiming pose stops there", raise, 0.75f, dt, 30, 0.75f, 30},
-    {"HoldAim on its way", holdAim, 0.7f, dt, 30, 0.7625f, 30},
-    {"HoldAim at the pose", holdAim, 0.75f, dt, 30, 0.75f, 30},
-    {"HoldAim past the cycle goes back", holdAim, 0.8f, dt, 30, 0.75f, 30},
-    {"Firing within a cycle, half speed", firing, 0.8f, dt, 30, 0.83125f, 30},
-    {"Firing at the end of a cycle", firing, 0.85f, dt, 30, 0.75f, 29},
-    {"Firing the last round", firing, 0.85f, dt, 1, 0.75f, 0},
-    {"Firing on an empty magazine", firing, 0.85f, dt, 0, 0.85f, 0},
-    {"Lower before 1.4 jumps there", lower, 0.5f, dt, 30, 1.4625f, 30},
-    {"Lower after 1.4", lower, 1.5f, dt, 30, 1.5625f, 30},
-    {"Reload in the window jumps to 1.5", reload, 0.45f, dt, 30, 1.53125f, 30},
-    {"Reload before the window", reload, 0.39f, dt, 30, 0.42125f, 30},
-    {"Reload after the window", reload, 0.61f, dt, 30, 0.64125f, 30},
-};
-
-struct PhaseTest : SoldierTest, testing::WithParamInterface<PhaseFrame> {};
-
 // A thin square across the normal: a ray along the normal meets it exactly at its plane.
 void addWall(Ogre::SceneManager* scene, const char* mesh, const Ogre::Vector3& at, const Ogre::Vector3& normal)
 {
@@ -71,23 +27,50 @@ void addWall(Ogre::SceneManager* scene, const char* mesh, const Ogre::Vector3& a
     scene->getRootSceneNode()->_update(true, false);
 }
 
+void holdAim(Soldier& soldier) { soldier.aim(true), soldier.fire(false); }
+void firing(Soldier& soldier) { soldier.aim(true), soldier.fire(true); }
+void lower(Soldier& soldier) { soldier.aim(false); }
+void reload(Soldier& soldier) { soldier.reload(); }
+
 } // namespace
 
-TEST_P(PhaseTest, PlaysOneFrame)
+// One frame of a phase of "up_shoot" from a given time: where its time goes and whether a round is fired.
+TEST(SoldierPhases, EachPlaysOneFrame)
 {
-    const PhaseFrame& row = GetParam();
-    SCOPED_TRACE(row.phase);
-    row.request(soldier);
-    frames(1, 0);
-    shootAnimation()->setTimePosition(row.from);
-    hud.magazine = row.magazine;
-    frames(1);
-    EXPECT_FLOAT_EQ(shootTime(), row.to);
-    EXPECT_EQ(hud.magazine, row.magazineAfter);
+    const struct {
+        const char* phase;
+        void (*request)(Soldier&);
+        Ogre::Real from;
+        int magazine;
+        Ogre::Real to;
+        int magazineAfter;
+    } rows[] = {
+        {"HoldAim raising", holdAim, 0.5f, 30, 0.5625f, 30},
+        {"HoldAim on its way past the pose", holdAim, 0.7f, 30, 0.7625f, 30},
+        {"HoldAim at the pose stops there", holdAim, 0.75f, 30, 0.75f, 30},
+        {"HoldAim past the cycle goes back", holdAim, 0.8f, 30, 0.75f, 30},
+        {"Firing within a cycle, half speed", firing, 0.8f, 30, 0.83125f, 30},
+        {"Firing at the end of a cycle", firing, 0.85f, 30, 0.75f, 29},
+        {"Firing the last round", firing, 0.85f, 1, 0.75f, 0},
+        {"Firing on an empty magazine", firing, 0.85f, 0, 0.85f, 0},
+        {"Lower before 1.4 jumps there", lower, 0.5f, 30, 1.4625f, 30},
+        {"Lower after 1.4", lower, 1.5f, 30, 1.5625f, 30},
+        {"Reload in the window jumps to 1.5", reload, 0.45f, 30, 1.53125f, 30},
+        {"Reload before the window", reload, 0.39f, 30, 0.42125f, 30},
+        {"Reload after the window", reload, 0.61f, 30, 0.64125f, 30},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.phase);
+        SoldierRig rig;
+        row.request(rig.soldier);
+        rig.frames(1, 0);
+        rig.shootAnimation()->setTimePosition(row.from);
+        rig.hud.magazine = row.magazine;
+        rig.frames(1, dt);
+        EXPECT_FLOAT_EQ(rig.shootAnimation()->getTimePosition(), row.to);
+        EXPECT_EQ(rig.hud.magazine, row.magazineAfter);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(UpShoot, PhaseTest, testing::ValuesIn(phaseFrames),
-    [](const testing::TestParamInfo<PhaseFrame>& info) { return "row" + std::to_string(info.index); });
 
 TEST_F(SoldierTest, RaisesFiresABurstWhileTheTriggerIsHeldAndLowers)
 {
@@ -96,8 +79,6 @@ TEST_F(SoldierTest, RaisesFiresABurstWhileTheTriggerIsHeldAndLowers)
     soldier.aim(true);
     frames(15);
     EXPECT_TRUE(playing("up_shoot") && !playing("up_weapon_hold") && shootTime() == 0.75f);
-    soldier.reload();
-    EXPECT_EQ(hud.magazine, 30) << "no reload while aiming";
 
     // One round at the click; at half speed a cycle takes two frames and the third fires.
     soldier.fire(true);
@@ -120,8 +101,20 @@ TEST_F(SoldierTest, RaisesFiresABurstWhileTheTriggerIsHeldAndLowers)
     EXPECT_EQ(shootTime(), dt);
 }
 
-TEST_F(SoldierTest, ReloadRefillsAtOnceRefusesTheRifleAndShowsTheCountAgainAt18)
+TEST_F(SoldierTest, AimOrReloadWhileWalkingPlaysNoAnimationAReloadStandingRefusesTheRifleUntil18)
 {
+    // The button event comes before the frame's poll of W; then the button stays down.
+    soldier.aim(true);
+    for (int frame = 0; frame < 4; ++frame)
+        soldier.move(30 * dt), frames(1);
+    EXPECT_FALSE(playing("up_shoot"));
+    hud.magazine = 10;
+    soldier.reload();
+    soldier.move(30 * dt);
+    frames(10);
+    EXPECT_TRUE(hud.magazine == 30 && !playing("up_shoot") && !shown("Magazine"));
+
+    // Standing, the reload plays: the count hidden and the rifle refused until 1.8.
     hud.magazine = 10;
     soldier.reload();
     frames(1);
@@ -135,20 +128,6 @@ TEST_F(SoldierTest, ReloadRefillsAtOnceRefusesTheRifleAndShowsTheCountAgainAt18)
     shootAnimation()->setTimePosition(1.75f);
     frames(1, 0.1f);
     EXPECT_TRUE(shootTime() == 1.8f && shown("Magazine"));
-}
-
-TEST_F(SoldierTest, AimOrReloadWhileWalkingPlaysNoAnimation)
-{
-    // The button event comes before the frame's poll of W; then the button stays down.
-    soldier.aim(true);
-    for (int frame = 0; frame < 4; ++frame)
-        soldier.move(30 * dt), frames(1);
-    EXPECT_FALSE(playing("up_shoot"));
-    hud.magazine = 10;
-    soldier.reload();
-    soldier.move(30 * dt);
-    frames(10);
-    EXPECT_TRUE(hud.magazine == 30 && !playing("up_shoot") && !shown("Magazine"));
 }
 
 TEST_F(SoldierTest, WalksAlongTheFlattenedAimAndFacesItUnlessTheRifleIsUp)
