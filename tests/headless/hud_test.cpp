@@ -60,11 +60,16 @@ TEST(GameHud, ShowsCountsAndTheFrameRateRefillsFromTheReserveAndEndsTheGame)
         EXPECT_TRUE(hud.magazine == counts[2] && hud.ammo == counts[3]) << counts[0] << " + " << counts[1];
     }
 
+    // The game ends only when both the magazine and the reserve are empty.
     hud.hits = 13.5f;
-    hud.magazine = 1;
-    hud.update(0, 0);
-    EXPECT_FALSE(element("EndGame0")->isVisible() || element("EndGame1")->isVisible());
+    for (const auto& [magazine, ammo] : {std::pair(1, 0), std::pair(0, 1)}) {
+        hud.magazine = magazine;
+        hud.ammo = ammo;
+        hud.update(0, 0);
+        EXPECT_FALSE(element("EndGame0")->isVisible() || element("EndGame1")->isVisible()) << magazine << " + " << ammo;
+    }
     hud.magazine = 0;
+    hud.ammo = 0;
     hud.update(0, 0);
     EXPECT_TRUE(element("EndGame0")->isVisible() && element("EndGame1")->isVisible());
     EXPECT_EQ(caption("EndGame0"), "13.5");

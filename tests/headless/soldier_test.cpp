@@ -76,7 +76,7 @@ TEST_F(SoldierTest, RaisesFiresABurstWhileTheTriggerIsHeldAndLowers)
 {
     soldier.fire(true);
     EXPECT_EQ(hud.magazine, 30) << "the rifle is down";
-    soldier.aim(true);
+    EXPECT_TRUE(soldier.aim(true));
     frames(15);
     EXPECT_TRUE(playing("up_shoot") && !playing("up_weapon_hold") && shootTime() == 0.75f);
 
