@@ -5,13 +5,8 @@
 #include "app/platform/PluginPaths.h"
 #include "app/platform/QuietLog.h"
 
+#include <Ogre.h>
 #include <OgreDefaultHardwareBufferManager.h>
-#include <OgreGpuProgramManager.h>
-#include <OgreMaterialManager.h>
-#include <OgreMeshManager.h>
-#include <OgreResourceGroupManager.h>
-#include <OgreRoot.h>
-#include <OgreTextureManager.h>
 
 Ogre::SceneManager* headlessScene()
 {

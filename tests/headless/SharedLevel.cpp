@@ -3,11 +3,7 @@
 #include "tests/headless/HeadlessEngine.h"
 #include "world/Level.h"
 
-#include <OgreMesh.h>
-#include <OgreMeshManager.h>
 #include <OgreSubEntity.h>
-
-#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <vector>
@@ -38,13 +34,6 @@ Level* sharedLevel()
         Ogre::Math::SetRandomValueProvider(nullptr);
     }
     return level;
-}
-
-void expectOneLitQuad(const char* mesh)
-{
-    const Ogre::VertexData* vertices = Ogre::MeshManager::getSingleton().getByName(mesh)->sharedVertexData;
-    EXPECT_EQ(vertices->vertexCount, 4u) << mesh;
-    EXPECT_NE(vertices->vertexDeclaration->findElementBySemantic(Ogre::VES_NORMAL), nullptr) << mesh;
 }
 
 std::string materialOf(const std::string& entityName, unsigned int subEntity)

@@ -10,8 +10,5 @@ class Level;
 // crate 1 at (11.71875, 8, 3.90625); the rest are random as in the game.
 Level* sharedLevel();
 
-// The game's own flat meshes are one lit quad each.
-void expectOneLitQuad(const char* mesh);
-
 // Material of one sub-entity of a named entity in the headless scene, once the level is there.
 std::string materialOf(const std::string& entityName, unsigned int subEntity = 0);

@@ -9,8 +9,7 @@
 #include "tests/headless/HeadlessEngine.h"
 #include "tests/headless/SharedLevel.h"
 
-#include <OgreAnimationState.h>
-#include <OgreRoot.h>
+#include <Ogre.h>
 #include <Overlay/OgreOverlayElement.h>
 #include <Overlay/OgreOverlayManager.h>
 

@@ -1,9 +1,6 @@
 #include "tests/HeldKeys.h"
 #include "tests/headless/SoldierRig.h"
 
-#include <OgreCamera.h>
-#include <OgreSceneManager.h>
-
 #include <gtest/gtest.h>
 
 namespace {

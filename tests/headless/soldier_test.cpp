@@ -2,10 +2,7 @@
 #include "tests/headless/SoldierRig.h"
 #include "world/Level.h"
 
-#include <OgreMeshManager.h>
-#include <OgreBone.h>
-#include <OgreSceneManager.h>
-#include <OgreSkeletonInstance.h>
+#include <Ogre.h>
 
 #include <gtest/gtest.h>
 
@@ -136,6 +133,7 @@ TEST_F(SoldierTest, WalksAlongTheFlattenedAimAndFacesItUnlessTheRifleIsUp)
     soldier.move(30 * 0.5f);
     frames(1);
     EXPECT_TRUE(standsAt(15, 0, 0) && facing().positionEquals(Ogre::Vector3::UNIT_X) && playing("leg_run"));
+    EXPECT_EQ(entity->getAnimationState("up_weapon_hold")->getTimePosition(), dt) << "the carry plays on";
     frames(1);
     EXPECT_TRUE(playing("leg_stand") && !playing("leg_run"));
     // The rifle in his right hand, as the hand is posed.

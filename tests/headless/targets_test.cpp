@@ -6,34 +6,24 @@
 
 #include <vector>
 
-namespace {
-
-// A run of hits on one object and the look after each, one letter a hit: intact, cracked, destroyed.
-struct HitSequence {
-    const char* entity;
-    unsigned int lookSubEntity;
-    std::size_t index;
-    std::vector<Ogre::Real> distances;
-    const char* looks;
-    Ogre::Real score;
-};
-
-std::vector<Ogre::Real> centre(int hits)
-{
-    return std::vector<Ogre::Real>(hits, 0);
-}
-
-} // namespace
-
+// Hits on one object and its look after each, a letter a hit: intact, cracked, destroyed. Health at exactly
+// half is still intact, at exactly zero cracked, and a hit scores only while health is above zero.
 TEST(Targets, HitsWearHealthDownThroughCrackedToDestroyedAndScoreWhileAboveZero)
 {
-    const HitSequence sequences[] = {
-        {"target_0000", 1, 35, centre(13), "iiiiiccccccdd", 162},
-        {"crate_0002", 0, 2, centre(7), "iicccdd", 81},
-        // Health 35 (exactly half) is intact, 0 is cracked and scores nothing more.
-        {"crate_0003", 0, 3, {0, 0, 5.5f, 0, 0, 5.5f, 0}, "iiicccd", 70},
+    const struct {
+        const char* entity;
+        unsigned int lookSubEntity;
+        std::size_t index;
+        std::vector<Ogre::Real> distances;
+        const char* looks;
+        Ogre::Real score;
+    } sequences[] = {
+        // Health 150: five full hits and one of 7.5 leave 75, as many again leave 0.
+        {"target_0000", 1, 35, {0, 0, 0, 0, 0, 6, 0, 0, 0, 0, 0, 6, 0}, "iiiiiiccccccd", 150},
+        // Health 70: 35, then 0.
+        {"crate_0003", 0, 3, {0, 0, 5.5f, 0, 0, 5.5f, 0, 0}, "iiicccdd", 70},
     };
-    for (const HitSequence& sequence : sequences) {
+    for (const auto& sequence : sequences) {
         SCOPED_TRACE(sequence.entity);
         const std::string intact = materialOf(sequence.entity, sequence.lookSubEntity);
         const std::string body = materialOf(sequence.entity, 0);
@@ -44,10 +34,10 @@ TEST(Targets, HitsWearHealthDownThroughCrackedToDestroyedAndScoreWhileAboveZero)
         for (Ogre::Real distance : sequence.distances) {
             score += object->hit(distance);
             const std::string look = materialOf(sequence.entity, sequence.lookSubEntity);
-            looks += look == intact                                             ? 'i'
-                : look == (crate ? "doboz_cracked" : "target_cracked")          ? 'c'
-                : look == (crate ? "doboz_burning" : "target_perish")           ? 'd'
-                                                                                : '?';
+            looks += look == intact                                    ? 'i'
+                : look == (crate ? "doboz_cracked" : "target_cracked") ? 'c'
+                : look == (crate ? "doboz_burning" : "target_perish")  ? 'd'
+                                                                       : '?';
         }
         EXPECT_EQ(looks, sequence.looks);
         EXPECT_EQ(score, sequence.score);
