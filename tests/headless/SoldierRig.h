@@ -6,8 +6,7 @@
 #include "input/PlayerController.h"
 #include "input/ThirdPersonCamera.h"
 #include "player/Soldier.h"
-#include "tests/headless/HeadlessEngine.h"
-#include "tests/headless/SharedLevel.h"
+#include "tests/headless/HeadlessGame.h"
 
 #include <Ogre.h>
 #include <Overlay/OgreOverlayElement.h>

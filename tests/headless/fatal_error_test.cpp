@@ -1,6 +1,6 @@
 #include "app/FatalError.h"
 #include "app/Startup.h"
-#include "tests/headless/HeadlessEngine.h"
+#include "tests/headless/HeadlessGame.h"
 
 #include <OgreLogManager.h>
 

@@ -1,6 +1,6 @@
 #include "hud/GameHud.h"
 
-#include "tests/headless/HeadlessEngine.h"
+#include "tests/headless/HeadlessGame.h"
 
 #include <Overlay/OgreOverlay.h>
 #include <Overlay/OgreOverlayElement.h>

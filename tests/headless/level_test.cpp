@@ -1,6 +1,5 @@
 #include "targets/AbstractTarget.h"
-#include "tests/headless/HeadlessEngine.h"
-#include "tests/headless/SharedLevel.h"
+#include "tests/headless/HeadlessGame.h"
 #include "world/Level.h"
 
 #include <Ogre.h>

@@ -34,14 +34,9 @@ void reload(Soldier& soldier) { soldier.reload(); }
 // One frame of a phase of "up_shoot" from a given time: where its time goes and whether a round is fired.
 TEST(SoldierPhases, EachPlaysOneFrame)
 {
-    const struct {
-        const char* phase;
-        void (*request)(Soldier&);
-        Ogre::Real from;
-        int magazine;
-        Ogre::Real to;
-        int magazineAfter;
-    } rows[] = {
+    // The request, the time and magazine before the frame, and after it.
+    const struct { const char* phase; void (*request)(Soldier&); Ogre::Real from; int magazine;
+        Ogre::Real to; int magazineAfter; } rows[] = {
         {"HoldAim raising", holdAim, 0.5f, 30, 0.5625f, 30},
         {"HoldAim on its way past the pose", holdAim, 0.7f, 30, 0.7625f, 30},
         {"HoldAim at the pose stops there", holdAim, 0.75f, 30, 0.75f, 30},

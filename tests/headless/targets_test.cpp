@@ -1,5 +1,5 @@
 #include "targets/AbstractTarget.h"
-#include "tests/headless/SharedLevel.h"
+#include "tests/headless/HeadlessGame.h"
 #include "world/Level.h"
 
 #include <gtest/gtest.h>
@@ -10,14 +10,8 @@
 // half is still intact, at exactly zero cracked, and a hit scores only while health is above zero.
 TEST(Targets, HitsWearHealthDownThroughCrackedToDestroyedAndScoreWhileAboveZero)
 {
-    const struct {
-        const char* entity;
-        unsigned int lookSubEntity;
-        std::size_t index;
-        std::vector<Ogre::Real> distances;
-        const char* looks;
-        Ogre::Real score;
-    } sequences[] = {
+    const struct { const char* entity; unsigned int lookSubEntity; std::size_t index; std::vector<Ogre::Real> distances;
+        const char* looks; Ogre::Real score; } sequences[] = {
         // Health 150: five full hits and one of 7.5 leave 75, as many again leave 0.
         {"target_0000", 1, 35, {0, 0, 0, 0, 0, 6, 0, 0, 0, 0, 0, 6, 0}, "iiiiiiccccccd", 150},
         // Health 70: 35, then 0.

@@ -1,5 +1,4 @@
-#include "tests/headless/HeadlessEngine.h"
-#include "tests/headless/SharedLevel.h"
+#include "tests/headless/HeadlessGame.h"
 #include "world/Level.h"
 
 #include <gtest/gtest.h>

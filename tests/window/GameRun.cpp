@@ -16,14 +16,13 @@ const fs::path buildDir = CORVANE_BUILD_DIR;
 
 } // namespace
 
-GameRun::GameRun(bool withMedia)
+GameRun::GameRun()
 {
     workDir = fs::temp_directory_path() / ("corvane-run-" + std::to_string(getpid()));
     fs::remove_all(workDir);
     fs::create_directories(workDir);
     fs::create_symlink(buildDir / "corvane", workDir / "corvane");
-    if (withMedia)
-        fs::create_directory_symlink(buildDir / "media", workDir / "media");
+    fs::copy(buildDir / "media", workDir / "media", fs::copy_options::recursive);
 }
 
 GameRun::~GameRun()
@@ -34,12 +33,6 @@ GameRun::~GameRun()
 void GameRun::enter() const
 {
     fs::current_path(workDir);
-}
-
-void GameRun::copyMedia()
-{
-    fs::remove(workDir / "media");
-    fs::copy(buildDir / "media", workDir / "media", fs::copy_options::recursive);
 }
 
 GameRunResult GameRun::run(const std::string& prefix, int timeout) const

@@ -12,8 +12,8 @@ struct GameRunResult {
 
 class GameRun {
 public:
-    // A fresh working directory; `withMedia` links the build's media tree into it.
-    explicit GameRun(bool withMedia);
+    // A fresh working directory with a copy of the build's media tree, free to be changed by the test.
+    GameRun();
     ~GameRun();
 
     const std::filesystem::path& directory() const { return workDir; }
@@ -21,9 +21,6 @@ public:
     // Makes the directory this process's working directory, for a test that runs the engine
     // itself: parallel tests then write their own "Ogre.log".
     void enter() const;
-
-    // Copies the build's media tree into the directory, to be changed by the test.
-    void copyMedia();
 
     // Runs `prefix ./corvane` (prefix: environment settings or a wrapper command), waiting at most `timeout` s.
     GameRunResult run(const std::string& prefix = "", int timeout = 30) const;

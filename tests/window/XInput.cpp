@@ -47,6 +47,19 @@ bool pressEscapeUntil(const std::function<bool()>& ended, double seconds)
     return ended();
 }
 
+void closeWindow(unsigned long window)
+{
+    Display* display = XOpenDisplay(nullptr);
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    XSendEvent(display, window, False, NoEventMask, &event);
+    XCloseDisplay(display);
+}
+
 bool inputIsFree()
 {
     Display* display = XOpenDisplay(nullptr);

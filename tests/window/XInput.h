@@ -17,5 +17,8 @@ bool pressEscapeUntil(const std::function<bool()>& ended, double seconds);
 // Waits up to `seconds` for a top-level window with this title; 0 if none appeared.
 unsigned long waitForWindow(const std::string& title, double seconds);
 
+// Asks the window to close, as a window manager does when the user clicks its close button.
+void closeWindow(unsigned long window);
+
 // True when another client can grab the pointer and the keyboard (nobody holds them).
 bool inputIsFree();

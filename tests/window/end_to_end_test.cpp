@@ -1,3 +1,4 @@
+// The game from its fixed start-up to the end of its last round, in a real window through real X input.
 #include "app/GameAssembly.h"
 #include "app/Startup.h"
 #include "hud/GameHud.h"
@@ -8,17 +9,21 @@
 #include "world/Level.h"
 
 #include <Bites/OgreWindowEventUtilities.h>
-#include <OgreCamera.h>
-#include <OgreFrameListener.h>
-#include <OgreRoot.h>
-#include <OgreStringConverter.h>
+#include <Ogre.h>
 #include <Overlay/OgreOverlayElement.h>
 #include <Overlay/OgreOverlayManager.h>
 
 #include <gtest/gtest.h>
 
+// After gtest: Xlib defines macros that clash with it.
+#include <X11/Xlib.h>
+
+#include <filesystem>
+#include <fstream>
 #include <functional>
-#include <future>
+#include <sstream>
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -51,11 +56,6 @@ Ogre::String caption(const char* element)
     return Ogre::OverlayManager::getSingleton().getOverlayElement(element)->getCaption();
 }
 
-Ogre::String score()
-{
-    return Ogre::StringConverter::toString(gHud->hits, 4, 0, ' ', std::ios::fmtflags(0));
-}
-
 const auto upperBodyFree = [] { return !gPlayer->isUpperBodyBusy(); };
 
 // Presses (or releases) a button and lets the game see it.
@@ -82,14 +82,60 @@ void reload()
 
 } // namespace
 
-TEST(EndToEnd, RideStepOffWalkTurnShootReloadAndSpendEveryRound)
+TEST(EndToEnd, StartsAsFixedThenRidesStepsOffWalksTurnsShootsReloadsAndSpendsEveryRound)
 {
-    const GameRun scratch(true);
+    // A media tree whose crate folder's files lie at its top, as the engine accepts and so does the game.
+    const GameRun scratch;
+    const fs::path media = scratch.directory() / "media";
+    for (const auto& file : fs::directory_iterator(media / "crate"))
+        fs::rename(file.path(), media / file.path().filename());
+    fs::remove(media / "crate");
     scratch.enter();
     startEngine();
+    for (const char* file : {"ogre.cfg", "plugins.cfg", "resources.cfg"})
+        EXPECT_FALSE(fs::exists(file)) << file;
+    EXPECT_TRUE(gRenderWindow->getWidth() == 1024 && gRenderWindow->getHeight() == 768 && !gRenderWindow->isFullScreen());
+    Display* display = nullptr;
+    Window window = 0;
+    char* title = nullptr;
+    gRenderWindow->getCustomAttribute("XDISPLAY", &display);
+    gRenderWindow->getCustomAttribute("WINDOW", &window);
+    ASSERT_TRUE(XFetchName(display, window, &title) && title);
+    EXPECT_STREQ(title, "Corvane");
+    XFree(title);
+    EXPECT_EQ(gSceneManager->getShadowTechnique(), Ogre::SHADOWTYPE_STENCIL_ADDITIVE);
+    Ogre::ResourceGroupManager& resources = Ogre::ResourceGroupManager::getSingleton();
+    for (const std::string& group : resources.getResourceGroups())
+        EXPECT_TRUE(resources.isResourceGroupInitialised(group)) << group;
+
     assembleGame();
-    play(5);
-    EXPECT_FLOAT_EQ(gPlayer->getPosition().y, 12) << "rides on the deck";
+    ASSERT_EQ(gRenderWindow->getNumViewports(), 1u);
+    const Ogre::Viewport* viewport = gRenderWindow->getViewport(0);
+    EXPECT_TRUE(viewport->getCamera() == gCamera && viewport->getActualWidth() == 1024 && viewport->getActualHeight() == 768);
+    EXPECT_TRUE(gCamera->getName() == "Main Camera" && gCamera->getNearClipDistance() == 1 && gCamera->getFarClipDistance() == 500);
+    std::stringstream log;
+    log << std::ifstream("Ogre.log").rdbuf();
+    std::size_t previous = 0;
+    for (const char* step : {"*** Initializing OIS ***", "Mesh: Loading truck.mesh", "Mesh: Loading doboz.mesh",
+             "Mesh: Loading target01.mesh", "Mesh: Loading soldier.mesh"}) {
+        const std::size_t at = log.str().find(step);
+        EXPECT_TRUE(at != std::string::npos && at > previous) << step;
+        previous = at;
+    }
+    // The follow camera has replaced the start pose before the first frame. On that frame, which needs the
+    // shadow-volume programs, the soldier boards the truck at its start pose (0, 12, 30) and the camera follows.
+    EXPECT_EQ(gCamera->getDerivedPosition(), Ogre::Vector3(0, 5, -35));
+    ASSERT_TRUE(gRoot->renderOneFrame());
+    EXPECT_EQ(gPlayer->getPosition(), Ogre::Vector3(0, 12, 45));
+    EXPECT_EQ(gCamera->getDerivedPosition(), Ogre::Vector3(0, 27, 10));
+    // Every frame the HUD shows that frame's counts, the truck drives on and the soldier rides on its deck.
+    const Ogre::Vector3 truckAt = gLevel->getTruckNode()->getPosition();
+    gHud->magazine = 17;
+    play(1);
+    EXPECT_EQ(caption("Magazine"), "17");
+    gHud->magazine = GameHud::MagazineCapacity;
+    EXPECT_GT(gLevel->getTruckNode()->getPosition().distance(truckAt), 5);
+    EXPECT_FLOAT_EQ(gPlayer->getPosition().y, 12);
 
     sendInput("key u");
     ASSERT_TRUE(playUntil([] { return gPlayer->getPosition().y == 0; }, 20)) << "steps off";
@@ -117,13 +163,13 @@ TEST(EndToEnd, RideStepOffWalkTurnShootReloadAndSpendEveryRound)
     mouse("mouseup", 1);
     const int left = gHud->magazine;
     EXPECT_TRUE(left < 30 && gHud->hits > 0);
-    EXPECT_EQ(caption("Magazine") + " " + caption("Hits"), Ogre::StringConverter::toString(left) + " " + score());
+    EXPECT_EQ(caption("Magazine"), std::to_string(left));
     mouse("mouseup", 3);
     ASSERT_TRUE(playUntil(upperBodyFree, 100));
 
     reload();
     EXPECT_TRUE(gHud->magazine == 30 && gHud->ammo == 300 - (30 - left));
-    EXPECT_EQ(caption("Ammo"), Ogre::StringConverter::toString(gHud->ammo));
+    EXPECT_EQ(caption("Ammo"), std::to_string(gHud->ammo));
 
     for (int magazines = 0; magazines < 12 && (gHud->magazine > 0 || gHud->ammo > 0); ++magazines) {
         mouse("mousedown", 3);
@@ -134,19 +180,8 @@ TEST(EndToEnd, RideStepOffWalkTurnShootReloadAndSpendEveryRound)
         ASSERT_TRUE(playUntil(upperBodyFree, 100));
         reload();
     }
-    play(1);
+    // The game goes on under the final score.
+    EXPECT_TRUE(gRoot->renderOneFrame());
     EXPECT_TRUE(gHud->magazine == 0 && gHud->ammo == 0 && shown("EndGame0") && shown("EndGame1"));
-    EXPECT_EQ(caption("EndGame0"), score());
-}
-
-TEST(EndToEnd, HeldEscapeEndsTheGameAndFreesTheInput)
-{
-    GameRun game(true);
-    auto finished = std::async(std::launch::async, [&] { return game.run(); });
-    ASSERT_NE(waitForWindow("Corvane", 20), 0u);
-    const auto gameEnded = [&] { return finished.wait_for(std::chrono::seconds(0)) == std::future_status::ready; };
-    ASSERT_TRUE(pressEscapeUntil(gameEnded, 30));
-    const GameRunResult result = finished.get();
-    EXPECT_EQ(result.exitStatus, 0) << result.errors;
-    EXPECT_TRUE(inputIsFree());
+    EXPECT_TRUE(gHud->hits > 0 && caption("EndGame0") == caption("Hits"));
 }

@@ -27,7 +27,7 @@ static ColourValue seenAt(const Ogre::Camera* camera, const Vector3& point)
 // A crate alone on the ground, straight ahead at 40, 300 and 490 units.
 TEST(Haze, ACrateKeepsItsWoodInMidFieldAndFadesIntoTheGroundBeforeTheFarClip)
 {
-    const GameRun scratch(true);
+    const GameRun scratch;
     scratch.enter();
     startEngine();
     Ogre::SceneNode* root = gSceneManager->getRootSceneNode();

@@ -1,9 +1,13 @@
-#include "tests/headless/SharedLevel.h"
+#include "tests/headless/HeadlessGame.h"
 
-#include "tests/headless/HeadlessEngine.h"
+#include "app/Startup.h"
+#include "app/platform/Overlays.h"
+#include "app/platform/PluginPaths.h"
+#include "app/platform/QuietLog.h"
 #include "world/Level.h"
 
-#include <OgreSubEntity.h>
+#include <Ogre.h>
+#include <OgreDefaultHardwareBufferManager.h>
 
 #include <cstdlib>
 #include <vector>
@@ -21,6 +25,27 @@ struct FixedFirstDraws : Ogre::Math::RandomValueProvider {
 };
 
 } // namespace
+
+Ogre::SceneManager* headlessScene()
+{
+    static Ogre::SceneManager* scene = nullptr;
+    if (scene)
+        return scene;
+    createQuietLog("headless.log");
+    Ogre::Root* root = OGRE_NEW Ogre::Root("", "", "headless.log");
+    createOverlaySystem();
+    root->loadPlugin(imageCodecPlugin());
+    OGRE_NEW Ogre::DefaultHardwareBufferManager();
+    OGRE_NEW Ogre::DefaultTextureManager();
+    OGRE_NEW Ogre::GpuProgramManager();
+    Ogre::MaterialManager::getSingleton().initialise();
+    Ogre::MeshManager::getSingleton()._initialise();
+    registerMediaLocations();
+    loadMedia();
+    scene = root->createSceneManager("DefaultSceneManager");
+    attachOverlaySystem(scene);
+    return scene;
+}
 
 Level* sharedLevel()
 {
