@@ -10,11 +10,14 @@
 
 namespace fs = std::filesystem;
 
-namespace {
+static const fs::path buildDir = CORVANE_BUILD_DIR;
 
-const fs::path buildDir = CORVANE_BUILD_DIR;
-
-} // namespace
+std::string contentsOf(const fs::path& file)
+{
+    std::stringstream text;
+    text << std::ifstream(file).rdbuf();
+    return text.str();
+}
 
 GameRun::GameRun()
 {
@@ -46,9 +49,6 @@ GameRunResult GameRun::run(const std::string& prefix, int timeout) const
     result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (WIFEXITED(status))
         result.exitStatus = WEXITSTATUS(status);
-    std::ifstream errors(errorFile);
-    std::stringstream text;
-    text << errors.rdbuf();
-    result.errors = text.str();
+    result.errors = contentsOf(errorFile);
     return result;
 }

@@ -10,6 +10,9 @@ struct GameRunResult {
     double seconds = 0;
 };
 
+// The whole of a text file; empty when there is none.
+std::string contentsOf(const std::filesystem::path& file);
+
 class GameRun {
 public:
     // A fresh working directory with a copy of the build's media tree, free to be changed by the test.

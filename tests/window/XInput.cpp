@@ -1,10 +1,8 @@
 #include "tests/window/XInput.h"
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
-#include <thread>
 
 #include <X11/Xlib.h>
 
@@ -35,15 +33,8 @@ unsigned long waitForWindow(const std::string& title, double seconds)
 
 bool pressEscapeUntil(const std::function<bool()>& ended, double seconds)
 {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    while (std::chrono::steady_clock::now() < deadline) {
-        sendInput("keydown Escape");
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        sendInput("keyup Escape");
-        if (ended())
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    }
+    for (double waited = 0; waited < seconds && !ended(); waited += 0.5)
+        sendInput("keydown Escape sleep 0.3 keyup Escape sleep 0.2");
     return ended();
 }
 

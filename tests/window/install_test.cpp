@@ -1,13 +1,12 @@
+#include "tests/window/GameRun.h"
 #include "tests/window/XInput.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <future>
 #include <regex>
-#include <sstream>
 #include <thread>
 
 #include <sys/wait.h>
@@ -23,13 +22,6 @@ struct Scratch {
     Scratch() { fs::remove_all(path), fs::create_directories(path); }
     ~Scratch() { std::system(("chmod -R u+w '" + path.string() + "'").c_str()), fs::remove_all(path); }
 };
-
-std::string contentsOf(const fs::path& file)
-{
-    std::stringstream text;
-    text << std::ifstream(file).rdbuf();
-    return text.str();
-}
 
 // Starts `command` from "/" with a fresh `home`, as a player would: as `nobody` when the tests run as root,
 // so that a read-only installation is one for the game. Ends it by closing its window or by holding Escape,

@@ -9,7 +9,6 @@
 #include <fstream>
 #include <functional>
 #include <regex>
-#include <sstream>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -31,11 +30,7 @@ TEST(StartupFailure, EachFailureNamedOnOneLine)
         {"broken.material", [](const fs::path& media) { std::ofstream(media / "broken.material") << "material B\n{\n"; }},
         {"MainOverlay", [](const fs::path& media) { fs::remove(media / "hud.overlay"); }},
         {"truck.mesh", [](const fs::path& media) { fs::resize_file(media / "truck/truck.mesh", 100); }},
-        {".ttf", [](const fs::path& media) {
-             for (const auto& file : fs::directory_iterator(media / "hud"))
-                 if (file.path().extension() == ".ttf")
-                     fs::remove(file.path());
-         }},
+        {"DejaVuSans-Bold.ttf", [](const fs::path& media) { fs::remove(media / "hud/DejaVuSans-Bold.ttf"); }},
         {"cannot open the X display", {}, "env -u DISPLAY"},
     };
     for (const char* mesh : {"character/soldier.mesh", "character/rifle.mesh", "truck/truck.mesh",
@@ -45,10 +40,8 @@ TEST(StartupFailure, EachFailureNamedOnOneLine)
         failures.push_back({"'" + material + "'", [=](const fs::path& media) {
             for (const auto& file : fs::directory_iterator(media))
                 if (file.path().extension() == ".material") {
-                    std::stringstream script;
-                    script << std::ifstream(file.path()).rdbuf();
-                    std::ofstream(file.path())
-                        << std::regex_replace(script.str(), std::regex("material " + material + "(\\s)"), "material gone$1");
+                    const std::string script = contentsOf(file.path());
+                    std::ofstream(file.path()) << std::regex_replace(script, std::regex("material " + material + "(\\s)"), "material gone$1");
                 }
         }});
     // The render-system library replaced with an empty file, for this one process.
