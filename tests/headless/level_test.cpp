@@ -28,6 +28,8 @@ TEST(Level, CratesInsideTheTrackTargetsOutsideEachClearOfEarlierOnes)
     }
     headlessScene()->getRootSceneNode()->_update(true, false);
     EXPECT_EQ(headlessScene()->getEntity("crate_0000")->getWorldBoundingBox().getSize(), Ogre::Vector3(15, 15, 15));
+    const Ogre::AxisAlignedBox target = headlessScene()->getEntity("target_0000")->getWorldBoundingBox();
+    EXPECT_TRUE(target.getMinimum().y == 0 && target.getSize().x <= 3 && target.getSize().z <= 20) << "on the ground, 3 by 20";
     const Ogre::Entity* ground = headlessScene()->getEntity("GroundEntity");
     EXPECT_TRUE(materialOf("GroundEntity") == "Plane" && !ground->getCastShadows() && ground->isInScene());
     const Ogre::Real padding = 1 + 2 * Ogre::MeshManager::getSingleton().getBoundsPaddingFactor();

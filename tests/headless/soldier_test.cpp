@@ -118,6 +118,7 @@ TEST_F(SoldierTest, AimOrReloadWhileWalkingPlaysNoAnimationAReloadStandingRefuse
 
 TEST_F(SoldierTest, WalksAlongTheFlattenedAimAndFacesItUnlessTheRifleIsUp)
 {
+    EXPECT_TRUE(playing("up_weapon_hold") && playing("leg_stand")) << "from the start";
     soldier.setAimDirection(Ogre::Vector3(2, 0, 0));
     soldier.move(30 * 0.5f);
     frames(1);

@@ -12,8 +12,8 @@ TEST(Targets, HitsWearHealthDownThroughCrackedToDestroyedAndScoreWhileAboveZero)
 {
     const struct { const char* entity; unsigned int lookSubEntity; std::size_t index; std::vector<Ogre::Real> distances;
         const char* looks; Ogre::Real score; } sequences[] = {
-        // Health 150: five full hits and one of 7.5 leave 75, as many again leave 0.
-        {"target_0000", 1, 35, {0, 0, 0, 0, 0, 6, 0, 0, 0, 0, 0, 6, 0}, "iiiiiiccccccd", 150},
+        // Health 150: five full hits and one of 7.5 leave 75; five more, one of 7 and one of 0.5 leave 0.
+        {"target_0000", 1, 35, {0, 0, 0, 0, 0, 6, 0, 0, 0, 0, 0, 6.5f, 13, 0}, "iiiiiicccccccd", 150},
         // Health 70: 35, then 0.
         {"crate_0003", 0, 3, {0, 0, 5.5f, 0, 0, 5.5f, 0, 0}, "iiicccdd", 70},
     };

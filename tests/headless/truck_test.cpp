@@ -1,6 +1,8 @@
 #include "tests/headless/HeadlessGame.h"
 #include "world/Level.h"
 
+#include <OgreMeshManager.h>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -27,6 +29,8 @@ TEST(Truck, LapsTheEllipseNoseFirstWithTheDeckAhead)
     EXPECT_EQ(materialOf("deckEntity"), "Deck");
     EXPECT_EQ(truck->getPosition(), Ogre::Vector3(0, 12, 30));
     EXPECT_LT(deckCentre().distance(Ogre::Vector3(0, 12, 46.5f)), 1e-3f);
+    const Ogre::Real padding = 1 + 2 * Ogre::MeshManager::getSingleton().getBoundsPaddingFactor();
+    EXPECT_TRUE(headlessScene()->getEntity("deckEntity")->getBoundingBox().getSize().positionEquals(Ogre::Vector3(100, 0, 240) * padding));
 
     level->update(0, 0);
     EXPECT_LT(truck->getPosition().distance(Ogre::Vector3(2500, 12, 0)), 1e-3f);
