@@ -24,6 +24,7 @@ void addWall(Ogre::SceneManager* scene, const char* mesh, const Ogre::Vector3& a
     scene->getRootSceneNode()->_update(true, false);
 }
 
+void raise(Soldier& soldier) { soldier.aim(true); }
 void holdAim(Soldier& soldier) { soldier.aim(true), soldier.fire(false); }
 void firing(Soldier& soldier) { soldier.aim(true), soldier.fire(true); }
 void lower(Soldier& soldier) { soldier.aim(false); }
@@ -37,6 +38,7 @@ TEST(SoldierPhases, EachPlaysOneFrame)
     // The request, the time and magazine before the frame, and after it.
     const struct { const char* phase; void (*request)(Soldier&); Ogre::Real from; int magazine;
         Ogre::Real to; int magazineAfter; } rows[] = {
+        {"Raise at the pose stops there", raise, 0.75f, 30, 0.75f, 30},
         {"HoldAim raising", holdAim, 0.5f, 30, 0.5625f, 30},
         {"HoldAim on its way past the pose", holdAim, 0.7f, 30, 0.7625f, 30},
         {"HoldAim at the pose stops there", holdAim, 0.75f, 30, 0.75f, 30},
@@ -68,8 +70,10 @@ TEST_F(SoldierTest, RaisesFiresABurstWhileTheTriggerIsHeldAndLowers)
 {
     soldier.fire(true);
     EXPECT_EQ(hud.magazine, 30) << "the rifle is down";
+    // Raised past the aim pose in one long frame, he holds it and comes back to it.
     EXPECT_TRUE(soldier.aim(true));
-    frames(15);
+    frames(1, 0.8f);
+    frames(2);
     EXPECT_TRUE(playing("up_shoot") && !playing("up_weapon_hold") && shootTime() == 0.75f);
 
     // One round at the click; at half speed a cycle takes two frames and the third fires.
@@ -81,7 +85,7 @@ TEST_F(SoldierTest, RaisesFiresABurstWhileTheTriggerIsHeldAndLowers)
     for (int frame = 0; frame < 100 && soldier.isUpperBodyBusy(); ++frame)
         frames(1);
     frames(1);
-    EXPECT_TRUE(playing("up_weapon_hold") && !playing("up_shoot"));
+    EXPECT_TRUE(playing("up_weapon_hold") && !playing("up_shoot") && !soldier.isUpperBodyBusy());
     soldier.aim(true);
     frames(1);
     EXPECT_EQ(shootTime(), dt);
@@ -123,7 +127,8 @@ TEST_F(SoldierTest, WalksAlongTheFlattenedAimAndFacesItUnlessTheRifleIsUp)
     soldier.move(30 * 0.5f);
     frames(1);
     EXPECT_TRUE(standsAt(15, 0, 0) && facing().positionEquals(Ogre::Vector3::UNIT_X) && playing("leg_run"));
-    EXPECT_EQ(entity->getAnimationState("up_weapon_hold")->getTimePosition(), dt) << "the carry plays on";
+    for (const char* channel : {"up_weapon_hold", "leg_run"})
+        EXPECT_EQ(entity->getAnimationState(channel)->getTimePosition(), dt) << channel << " plays on";
     frames(1);
     EXPECT_TRUE(playing("leg_stand") && !playing("leg_run"));
     // The rifle in his right hand, as the hand is posed.
@@ -134,11 +139,12 @@ TEST_F(SoldierTest, WalksAlongTheFlattenedAimAndFacesItUnlessTheRifleIsUp)
     soldier.move(10);
     EXPECT_TRUE(standsAt(20, 0, 0)) << "aimed 60 degrees down, half the step";
 
-    // Straight up: no step and the heading kept.
+    // Straight up: no step and the heading kept, while the run plays on and loops.
     soldier.setAimDirection(Ogre::Vector3::UNIT_Y);
-    soldier.move(10);
-    frames(1);
+    for (int frame = 0; frame < 20; ++frame)
+        soldier.move(10), frames(1);
     EXPECT_TRUE(standsAt(20, 0, 0) && facing().positionEquals(Ogre::Vector3::UNIT_X));
+    EXPECT_TRUE(playing("leg_run") && !entity->getAnimationState("leg_run")->hasEnded());
     // With the rifle up he cannot walk.
     soldier.setAimDirection(Ogre::Vector3::UNIT_Z);
     soldier.aim(true);
