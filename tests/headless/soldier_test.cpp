@@ -131,10 +131,13 @@ TEST_F(SoldierTest, WalksAlongTheFlattenedAimAndFacesItUnlessTheRifleIsUp)
         EXPECT_EQ(entity->getAnimationState(channel)->getTimePosition(), dt) << channel << " plays on";
     frames(1);
     EXPECT_TRUE(playing("leg_stand") && !playing("leg_run"));
-    // The rifle in his right hand, as the hand is posed.
+    // The rifle in his right hand, as the hand is posed (the engine poses the skeleton as it draws).
+    entity->_updateAnimation();
+    frames(1, 0);
     const Ogre::Node* hand = scene->getEntity("weapon")->getParentSceneNode()->getParent();
-    EXPECT_TRUE(hand->getParent() == entity->getParentSceneNode()
-        && hand->getPosition() == entity->getSkeleton()->getBone("hand_r")->_getDerivedPosition());
+    const Ogre::Bone* bone = entity->getSkeleton()->getBone("hand_r");
+    EXPECT_TRUE(scene->getEntity("weapon")->isVisible() && hand->getParent() == entity->getParentSceneNode()
+        && hand->getPosition() == bone->_getDerivedPosition() && hand->getOrientation().equals(bone->_getDerivedOrientation(), Ogre::Radian(1e-4f)));
     soldier.setAimDirection(Ogre::Vector3(0.5f, -Ogre::Math::Sqrt(3) / 2, 0));
     soldier.move(10);
     EXPECT_TRUE(standsAt(20, 0, 0)) << "aimed 60 degrees down, half the step";
