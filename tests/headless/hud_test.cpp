@@ -8,22 +8,10 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-Ogre::OverlayElement* element(const char* name)
-{
-    return Ogre::OverlayManager::getSingleton().getOverlayElement(name);
-}
-
-std::string caption(const char* name)
-{
-    return element(name)->getCaption().asUTF8();
-}
-
-} // namespace
-
 TEST(GameHud, ShowsCountsAndTheFrameRateRefillsFromTheReserveAndEndsTheGame)
 {
+    const auto element = [](const char* name) { return Ogre::OverlayManager::getSingleton().getOverlayElement(name); };
+    const auto caption = [&](const char* name) { return element(name)->getCaption().asUTF8(); };
     headlessScene();
     Ogre::Overlay* overlay = Ogre::OverlayManager::getSingleton().getByName("MainOverlay");
     overlay->hide();
