@@ -32,6 +32,11 @@ TEST(FollowCamera, StandsBehindOrOverTheRightShoulder)
     Rig rig;
     EXPECT_EQ(rig.eye(), Ogre::Vector3(0, 5, -35));
     EXPECT_EQ(rig.camera->getDerivedDirection(), Ogre::Vector3::UNIT_Z);
+    // Placed by whichever comes last, the camera or the soldier.
+    ThirdPersonCamera second;
+    second.setTarget(&rig.soldier);
+    second.setCamera(rig.scene->createCamera("Second Camera"));
+    EXPECT_EQ(rig.scene->getCamera("Second Camera")->getDerivedPosition(), Ogre::Vector3(0, 5, -35));
 
     rig.soldier.move(10);
     rig.frames(1, 0);

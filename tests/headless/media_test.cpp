@@ -70,7 +70,6 @@ TEST(Media, SoldierAnimationsSplitIntoTwoChannelsAndJoinWhereTheGameJumps)
     auto grip = [&](const std::string& animation, float time) { return soldier.at("hand_r", animation, time); };
     EXPECT_GT(soldier.length("up_shoot"), 1.8f);
     const Vector3 aim = grip("up_shoot", 0.75f);
-    EXPECT_GT(soldier.rifleAlong().dotProduct(Vector3::UNIT_Z), 0.99f) << "aims along +Z";
     EXPECT_LT(aim.x, 0.0f) << "facing +Z, his right hand is on the -X side";
     EXPECT_GT(grip("up_shoot", 0.775f).distance(aim), 0.2f) << "a visible recoil kick";
     EXPECT_LT(grip("up_shoot", 0.8f).distance(aim), 0.01f) << "each recoil cycle ends where the next starts";

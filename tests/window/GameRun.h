@@ -7,7 +7,6 @@
 struct GameRunResult {
     int exitStatus = -1;   // -1 when the process did not exit normally
     std::string errors;    // what it printed to standard error
-    double seconds = 0;
 };
 
 // The whole of a text file; empty when there is none.

@@ -21,7 +21,7 @@ struct Failure { std::string naming; std::function<void(const fs::path& media)> 
 
 } // namespace
 
-// Every real failure ends start-up quickly, with status 1 and one line naming it: each resource the game
+// Every real failure ends start-up within 10 s, with status 1 and one line naming it: each resource the game
 // asks for by name taken away in turn, damaged media, no media tree, no display, no render system.
 TEST(StartupFailure, EachFailureNamedOnOneLine)
 {
@@ -53,12 +53,11 @@ TEST(StartupFailure, EachFailureNamedOnOneLine)
         if (failure.cause)
             failure.cause(game.directory() / "media");
         // Half-built game objects are left behind on purpose: leak reports of the sanitizer build say nothing.
-        const GameRunResult result = game.run("env ASAN_OPTIONS=\"$ASAN_OPTIONS:detect_leaks=0\" " + failure.prefix);
+        const GameRunResult result = game.run("env ASAN_OPTIONS=\"$ASAN_OPTIONS:detect_leaks=0\" " + failure.prefix, 10);
         SCOPED_TRACE(failure.naming);
         EXPECT_EQ(result.exitStatus, 1);
         EXPECT_EQ(std::count(result.errors.begin(), result.errors.end(), '\n'), 1) << result.errors;
         EXPECT_EQ(result.errors.rfind("corvane: fatal error: ", 0), 0u) << result.errors;
         EXPECT_NE(result.errors.find(failure.naming), std::string::npos) << result.errors;
-        EXPECT_LT(result.seconds, 10.0);
     }
 }
