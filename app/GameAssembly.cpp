@@ -2,7 +2,7 @@
 
 #include "app/mainFrameListener.h"
 #include "app/Startup.h"
-#include "app/platform/DeprecatedPose.h"
+#include "platform/DeprecatedPose.h"
 #include "hud/GameHud.h"
 #include "input/InputHandler.h"
 #include "input/PlayerController.h"

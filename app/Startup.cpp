@@ -1,15 +1,15 @@
 #include "app/Startup.h"
 
-#include "app/platform/DeprecatedPose.h"
-#include "app/platform/FontLoading.h"
-#include "app/platform/MediaCheck.h"
-#include "app/platform/MediaErrorWatcher.h"
-#include "app/platform/Overlays.h"
-#include "app/platform/PluginPaths.h"
-#include "app/platform/QuietLog.h"
-#include "app/platform/ShadowVolumePrograms.h"
-#include "app/platform/SplitPassFog.h"
-#include "app/platform/WindowClose.h"
+#include "platform/DeprecatedPose.h"
+#include "platform/FontLoading.h"
+#include "platform/MediaCheck.h"
+#include "platform/MediaErrorWatcher.h"
+#include "platform/Overlays.h"
+#include "platform/PluginPaths.h"
+#include "platform/QuietLog.h"
+#include "platform/ShadowVolumePrograms.h"
+#include "platform/SplitPassFog.h"
+#include "platform/WindowClose.h"
 
 #include <OgreLight.h>
 #include <OgreRenderWindow.h>

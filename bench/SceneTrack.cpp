@@ -1,6 +1,6 @@
 #include "SceneTrack.h"
 
-#include "app/platform/DeprecatedPose.h"
+#include "platform/DeprecatedPose.h"
 
 #include <OgreAnimationState.h>
 #include <OgreCamera.h>

@@ -1,6 +1,6 @@
 #include "input/ThirdPersonCamera.h"
 
-#include "app/platform/DeprecatedPose.h"
+#include "platform/DeprecatedPose.h"
 #include "player/Soldier.h"
 
 #include <OgreCamera.h>

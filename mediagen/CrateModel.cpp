@@ -1,5 +1,6 @@
 #include "mediagen/CrateModel.h"
 
+#include "common/MediaContract.h"
 #include "mediagen/MediaWriter.h"
 #include "mediagen/MeshBuilder.h"
 
@@ -8,5 +9,5 @@ void CrateModel::write(const MediaWriter& writer) const
     MeshBuilder mesh;
     mesh.useMaterial("Crate/Wood");
     mesh.addBox(Ogre::Vector3::ZERO, Ogre::Vector3(0.5f, 0.5f, 0.5f));
-    writer.writeMesh(mesh.build("doboz.mesh"), "crate/doboz.mesh");
+    writer.writeMesh(mesh.build(Media::crateMesh), "crate");
 }

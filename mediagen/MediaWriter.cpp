@@ -41,9 +41,9 @@ MediaWriter::~MediaWriter()
     buffers.reset();
 }
 
-void MediaWriter::writeMesh(const Ogre::MeshPtr& mesh, const std::string& path) const
+void MediaWriter::writeMesh(const Ogre::MeshPtr& mesh, const std::string& subfolder) const
 {
-    Ogre::MeshSerializer().exportMesh(mesh.get(), prepared(folder, path));
+    Ogre::MeshSerializer().exportMesh(mesh.get(), prepared(folder, std::filesystem::path(subfolder) / mesh->getName()));
 }
 
 void MediaWriter::writeSkeleton(const Ogre::SkeletonPtr& skeleton, const std::string& path) const

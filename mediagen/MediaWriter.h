@@ -21,9 +21,10 @@ public:
     explicit MediaWriter(const std::string& mediaFolder);
     ~MediaWriter();
 
-    // Paths are relative to the media folder, such as "character/soldier.mesh"; a picture may also go
-    // to an absolute path outside it.
-    void writeMesh(const Ogre::MeshPtr& mesh, const std::string& path) const;
+    // A mesh goes under its own name into a sub-folder, such as "character"; other paths are relative to
+    // the media folder, such as "character/soldier.skeleton", and a picture may also go to an absolute
+    // path outside it.
+    void writeMesh(const Ogre::MeshPtr& mesh, const std::string& subfolder) const;
     void writeSkeleton(const Ogre::SkeletonPtr& skeleton, const std::string& path) const;
     void writePicture(const Canvas& canvas, const std::filesystem::path& path, bool withAlpha = false) const;
 

@@ -1,5 +1,6 @@
 #include "mediagen/RifleModel.h"
 
+#include "common/MediaContract.h"
 #include "mediagen/MediaWriter.h"
 #include "mediagen/MeshBuilder.h"
 
@@ -39,5 +40,5 @@ void RifleModel::write(const MediaWriter& writer) const
     mesh.addBox({0, 1.0f, 0.32f}, {0.14f, 0.28f, 0.6f}, Quaternion(Degree(-14), Vector3::UNIT_X));  // magazine
     mesh.addTube({0, 1.58f, boreHeight}, {0, 3.72f, boreHeight}, {0.3f, 0.28f}, {0.27f, 0.25f}, 8); // handguard
 
-    writer.writeMesh(mesh.build("rifle.mesh"), "character/rifle.mesh");
+    writer.writeMesh(mesh.build(Media::rifleMesh), "character");
 }

@@ -1,5 +1,6 @@
 #include "mediagen/SoldierAnimations.h"
 
+#include "common/MediaContract.h"
 #include "mediagen/RifleModel.h"
 
 #include <algorithm>
@@ -13,19 +14,14 @@ namespace {
 
 const float twoPi = 6.28318530718f;
 
-// The game hangs the rifle from the hand with this turn.
-const Quaternion rifleTurn(Degree(90), Vector3::UNIT_X);
+const Quaternion rifleTurn(Degree(Media::rifleTurnDegrees), Vector3::UNIT_X);
 
 // Elbows bend down and outwards.
 const Vector3 rightElbowTowards(-3.4f, 6.5f, -0.8f);
 const Vector3 leftElbowTowards(2.0f, 5.8f, 1.2f);
 
-// Time line of "up_shoot": the game jumps between these.
-const float raiseEnd = 0.75f;
+using namespace Media::ShootTimes;
 const float recoilPeak = 0.775f;
-const float recoilEnd = 0.8f;
-const float lowerStart = 1.4f;
-const float reloadRejoin = 1.5f;
 const float shootLength = 2.2f;
 const float holdLength = 3.2f;
 const float standLength = 3.2f;
@@ -70,7 +66,7 @@ const Vector3 pouch(0.55f, 8.6f, 1.35f);
 SoldierAnimations::SoldierAnimations(const Rig& rig) : rig(rig)
 {
     for (const char* name : {"spine", "chest", "neck", "head", "upperarm_l", "forearm_l", "hand_l", "upperarm_r",
-             "forearm_r", "hand_r"})
+             "forearm_r", Media::rifleHandBone})
         upperBones.push_back(rig.bone(name));
     for (const char* name : {"root", "thigh_l", "shin_l", "foot_l", "thigh_r", "shin_r", "foot_r"})
         legBones.push_back(rig.bone(name));
@@ -118,7 +114,7 @@ Rig::Pose SoldierAnimations::upperPose(const Stance& stance) const
     pose.turns[rig.bone("spine")] = euler(stance.spine);
     pose.turns[rig.bone("chest")] = euler(stance.chest);
     pose.turns[rig.bone("head")] = euler(stance.head);
-    const Rig::Limb right{rig.bone("upperarm_r"), rig.bone("forearm_r"), rig.bone("hand_r")};
+    const Rig::Limb right{rig.bone("upperarm_r"), rig.bone("forearm_r"), rig.bone(Media::rifleHandBone)};
     const Rig::Limb left{rig.bone("upperarm_l"), rig.bone("forearm_l"), rig.bone("hand_l")};
     rig.reach(pose, right, stance.grip, stance.rifle, rightElbowTowards);
     const Vector3 hold = stance.grip + stance.rifle * (rifleTurn * stance.otherHold);
@@ -174,13 +170,13 @@ void SoldierAnimations::addTo(Ogre::Skeleton& skeleton) const
     Stance magazineHome = magazineOut;
     magazineHome.otherHold = RifleModel::magazineHold + Vector3(0, 0, -0.25f);
 
-    const Timeline shoot = {{0.0f, carry}, {0.5f, ready}, {raiseEnd, aim}, {recoilPeak, recoil}, {recoilEnd, aim},
+    const Timeline shoot = {{0.0f, carry}, {reloadLeave, ready}, {aimPose, aim}, {recoilPeak, recoil}, {recoilEnd, aim},
         {lowerStart, aim}, {reloadRejoin, ready}, {1.58f, magazineOut}, {1.66f, atPouch}, {1.74f, magazineOut},
-        {1.8f, magazineHome}, {1.92f, ready}, {shootLength, carry}};
-    rig.animate(skeleton, "up_shoot", shootLength, shootStep, keyTimes(shoot), upperBones,
+        {Media::ShootTimes::magazineHome, magazineHome}, {1.92f, ready}, {shootLength, carry}};
+    rig.animate(skeleton, Media::upperShootAnimation, shootLength, shootStep, keyTimes(shoot), upperBones,
         [&](float time) { return upperPose(stanceAt(shoot, time)); });
 
-    rig.animate(skeleton, "up_weapon_hold", holdLength, loopStep, {}, upperBones, [&](float time) {
+    rig.animate(skeleton, Media::upperHoldAnimation, holdLength, loopStep, {}, upperBones, [&](float time) {
         const float breath = std::sin(twoPi * time / holdLength);
         Stance breathing = carry;
         breathing.chest.x += 1.2f * breath;
@@ -189,12 +185,12 @@ void SoldierAnimations::addTo(Ogre::Skeleton& skeleton) const
         return upperPose(breathing);
     });
 
-    rig.animate(skeleton, "leg_stand", standLength, loopStep, {}, legBones, [&](float time) {
+    rig.animate(skeleton, Media::legStandAnimation, standLength, loopStep, {}, legBones, [&](float time) {
         const float breath = 0.5f - 0.5f * std::cos(twoPi * time / standLength);
         return legPose({0.0f, 0.0f, breath, 0.0f, 0.0f, -0.04f * breath});
     });
 
-    rig.animate(skeleton, "leg_run", runLength, loopStep / 2, {}, legBones, [&](float time) {
+    rig.animate(skeleton, Media::legRunAnimation, runLength, loopStep / 2, {}, legBones, [&](float time) {
         const float stride = time / runLength;
         const float angle = twoPi * stride;
         return legPose({stride, 1.0f, 0.0f, 7.0f, 6.0f * std::sin(angle), 0.2f * std::cos(2.0f * angle) - 0.15f});

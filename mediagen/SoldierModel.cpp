@@ -1,5 +1,6 @@
 #include "mediagen/SoldierModel.h"
 
+#include "common/MediaContract.h"
 #include "mediagen/MediaWriter.h"
 #include "mediagen/MeshBuilder.h"
 #include "mediagen/SoldierAnimations.h"
@@ -168,5 +169,5 @@ void SoldierModel::write(const MediaWriter& writer) const
     // The arms swing out of the bind pose: the bounds must hold the rifle raised to the shoulder.
     const Ogre::AxisAlignedBox reach(-3.5f, 0.0f, -3.0f, 3.5f, 12.0f, 6.5f);
     writer.writeSkeleton(skeleton, "character/soldier.skeleton");
-    writer.writeMesh(mesh.build("soldier.mesh", skeleton, reach), "character/soldier.mesh");
+    writer.writeMesh(mesh.build(Media::soldierMesh, skeleton, reach), "character");
 }

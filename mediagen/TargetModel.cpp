@@ -1,5 +1,6 @@
 #include "mediagen/TargetModel.h"
 
+#include "common/MediaContract.h"
 #include "mediagen/MediaWriter.h"
 #include "mediagen/MeshBuilder.h"
 
@@ -36,5 +37,5 @@ void TargetModel::write(const MediaWriter& writer) const
         {faceRadius, faceRadius}, 28, Vector3::UNIT_Z);
 
     mesh.scaleDown(nodeScale);
-    writer.writeMesh(mesh.build("target01.mesh"), "target/target01.mesh");
+    writer.writeMesh(mesh.build(Media::targetMesh), "target");
 }

@@ -1,5 +1,6 @@
 #include "mediagen/TruckModel.h"
 
+#include "common/MediaContract.h"
 #include "mediagen/MediaWriter.h"
 #include "mediagen/MeshBuilder.h"
 
@@ -112,5 +113,5 @@ void TruckModel::write(const MediaWriter& writer) const
     addBed(mesh);
     addCab(mesh);
     addRunningGear(mesh);
-    writer.writeMesh(mesh.build("truck.mesh"), "truck/truck.mesh");
+    writer.writeMesh(mesh.build(Media::truckMesh), "truck");
 }

@@ -1,5 +1,6 @@
 #include "player/Soldier.h"
 
+#include "common/MediaContract.h"
 #include "hud/GameHud.h"
 #include "world/Level.h"
 
@@ -13,11 +14,11 @@
 
 namespace {
 
-const char* const legStandAnimation = "leg_stand";
-const char* const legRunAnimation = "leg_run";
-const char* const upperHoldAnimation = "up_weapon_hold";
-const char* const upperShootAnimation = "up_shoot";
-const char* const handBone = "hand_r";
+using Media::legRunAnimation;
+using Media::legStandAnimation;
+using Media::upperHoldAnimation;
+using Media::upperShootAnimation;
+using namespace Media::ShootTimes;
 
 // Where the soldier stands on the truck, in the truck node's axes.
 const Ogre::Vector3 ridingOffset(0, 0, 15);
@@ -25,14 +26,8 @@ const Ogre::Real groundHeight = 0;
 // Multiplied component by component, removes the vertical part.
 const Ogre::Vector3 flattening(1, 0, 1);
 
-// Time positions in "up_shoot".
-const Ogre::Real aimPose = 0.75f;
-const Ogre::Real recoilEnd = 0.8f;
-const Ogre::Real lowerStart = 1.4f;
-const Ogre::Real reloadJumpWindowCentre = 0.5f;
+// How far from the half-raised pose a reload may still leave the raise.
 const Ogre::Real reloadJumpWindowHalfWidth = 0.1f;
-const Ogre::Real reloadJumpTarget = 1.5f;
-const Ogre::Real magazineShownAgain = 1.8f;
 
 // A ray result counts only strictly between these distances.
 const Ogre::Real minHitDistance = 20;
@@ -55,7 +50,7 @@ Soldier::Soldier(Ogre::SceneManager* sceneManager, GameHud* hud, Level* level)
     , hud(hud)
     , level(level)
 {
-    entity = sceneManager->createEntity("player", "soldier.mesh");
+    entity = sceneManager->createEntity("player", Media::soldierMesh);
     node = sceneManager->getRootSceneNode()->createChildSceneNode(Ogre::Vector3::ZERO, Ogre::Quaternion::IDENTITY);
     node->attachObject(entity);
     // Legs and upper body play together, each at full weight.
@@ -69,11 +64,11 @@ Soldier::Soldier(Ogre::SceneManager* sceneManager, GameHud* hud, Level* level)
         animation->setLoop(true);
     }
 
-    Ogre::Entity* rifle = sceneManager->createEntity("weapon", "rifle.mesh");
+    Ogre::Entity* rifle = sceneManager->createEntity("weapon", Media::rifleMesh);
     handNode = node->createChildSceneNode(Ogre::Vector3::ZERO, Ogre::Quaternion::IDENTITY);
     Ogre::SceneNode* rifleNode = handNode->createChildSceneNode(Ogre::Vector3::ZERO, Ogre::Quaternion::IDENTITY);
     // A fixed quarter turn about the hand's X axis.
-    rifleNode->rotate(Ogre::Vector3::UNIT_X, Ogre::Radian(Ogre::Degree(90)), Ogre::Node::TS_LOCAL);
+    rifleNode->rotate(Ogre::Vector3::UNIT_X, Ogre::Radian(Ogre::Degree(Media::rifleTurnDegrees)), Ogre::Node::TS_LOCAL);
     rifleNode->attachObject(rifle);
 
     aimDirection = node->getOrientation() * Ogre::Vector3::UNIT_Z;
@@ -287,10 +282,10 @@ void Soldier::playShootPhase(Ogre::Real dt)
         upperBodyAnimation->addTime(dt);
         break;
     case Reload:
-        if (Ogre::Math::Abs(t - reloadJumpWindowCentre) < reloadJumpWindowHalfWidth)
-            upperBodyAnimation->setTimePosition(reloadJumpTarget);
+        if (Ogre::Math::Abs(t - reloadLeave) < reloadJumpWindowHalfWidth)
+            upperBodyAnimation->setTimePosition(reloadRejoin);
         upperBodyAnimation->addTime(dt / 2);
-        if (upperBodyAnimation->getTimePosition() >= magazineShownAgain)
+        if (upperBodyAnimation->getTimePosition() >= magazineHome)
             hud->setMagazineVisible(true);
         break;
     default:
@@ -302,7 +297,7 @@ void Soldier::followHand()
 {
     handNode->setVisible(true, true);
     // Derived bone pose is in the skeleton's space, which is the soldier node's.
-    const Ogre::Bone* hand = entity->getSkeleton()->getBone(handBone);
+    const Ogre::Bone* hand = entity->getSkeleton()->getBone(Media::rifleHandBone);
     handNode->setPosition(hand->_getDerivedPosition());
     handNode->setOrientation(hand->_getDerivedOrientation());
 }

@@ -1,6 +1,6 @@
 #include "targets/Crate.h"
 
-#include "app/MaterialNames.h"
+#include "common/MediaContract.h"
 
 #include <OgreEntity.h>
 #include <OgreSceneNode.h>
@@ -15,19 +15,19 @@ const Ogre::Vector3 crateScale(15, 15, 15);
 } // namespace
 
 Crate::Crate(Ogre::SceneManager* scene, Ogre::Real x, Ogre::Real y, Ogre::Real z)
-    : MeshTarget(scene, Ogre::StringUtil::format("crate_%04d", nextIndex++), "doboz.mesh", crateScale, crateHealth,
+    : MeshTarget(scene, Ogre::StringUtil::format("crate_%04d", nextIndex++), Media::crateMesh, crateScale, crateHealth,
           Ogre::Vector3(x, y, z))
 {
 }
 
 void Crate::crack()
 {
-    entity->setMaterialName(MaterialNames::crateCracked);
+    entity->setMaterialName(Media::Materials::crateCracked);
 }
 
 void Crate::destroy()
 {
-    entity->setMaterialName(MaterialNames::crateDestroyed);
+    entity->setMaterialName(Media::Materials::crateDestroyed);
 }
 
 Ogre::Vector3 Crate::getCenter()

@@ -1,6 +1,6 @@
 #include "targets/Target.h"
 
-#include "app/MaterialNames.h"
+#include "common/MediaContract.h"
 
 #include <OgreEntity.h>
 #include <OgreSceneNode.h>
@@ -18,19 +18,19 @@ const unsigned int lookSubEntity = 1;
 } // namespace
 
 Target::Target(Ogre::SceneManager* scene, Ogre::Real x, Ogre::Real y, Ogre::Real z)
-    : MeshTarget(scene, Ogre::StringUtil::format("target_%04d", nextIndex++), "target01.mesh", targetScale,
+    : MeshTarget(scene, Ogre::StringUtil::format("target_%04d", nextIndex++), Media::targetMesh, targetScale,
           targetHealth, Ogre::Vector3(x, y, z))
 {
 }
 
 void Target::crack()
 {
-    entity->getSubEntity(lookSubEntity)->setMaterialName(MaterialNames::targetCracked);
+    entity->getSubEntity(lookSubEntity)->setMaterialName(Media::Materials::targetCracked);
 }
 
 void Target::destroy()
 {
-    entity->getSubEntity(lookSubEntity)->setMaterialName(MaterialNames::targetDestroyed);
+    entity->getSubEntity(lookSubEntity)->setMaterialName(Media::Materials::targetDestroyed);
 }
 
 Ogre::Vector3 Target::getCenter()

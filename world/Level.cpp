@@ -1,6 +1,6 @@
 #include "world/Level.h"
 
-#include "app/MaterialNames.h"
+#include "common/MediaContract.h"
 #include "targets/Crate.h"
 #include "targets/Target.h"
 #include "world/Truck.h"
@@ -33,9 +33,9 @@ Level::Level(Ogre::SceneManager* scene) : truck(new Truck(scene))
     scene->getRootSceneNode()
         ->createChildSceneNode(Ogre::Vector3::ZERO, Ogre::Quaternion::IDENTITY)
         ->attachObject(ground);
-    ground->setMaterialName(MaterialNames::ground);
+    ground->setMaterialName(Media::Materials::ground);
     ground->setCastShadows(false);
-    scene->setSkyBox(true, MaterialNames::sky, skyDistance, true, Ogre::Quaternion::IDENTITY,
+    scene->setSkyBox(true, Media::Materials::sky, skyDistance, true, Ogre::Quaternion::IDENTITY,
         Ogre::ResourceGroupManager::DEFAULT_RESOURCE_GROUP_NAME);
 
     place<Crate>(scene, crateHeight, &Level::canPlaceCrate);

@@ -1,6 +1,6 @@
 #include "world/Truck.h"
 
-#include "app/MaterialNames.h"
+#include "common/MediaContract.h"
 
 #include <OgreEntity.h>
 #include <OgreMeshManager.h>
@@ -41,7 +41,7 @@ Ogre::Real sine(Ogre::Real angle)
 Truck::Truck(Ogre::SceneManager* scene) : deckNode(nullptr), node(nullptr), time(0.0f)
 {
     node = scene->getRootSceneNode()->createChildSceneNode(Ogre::Vector3::ZERO, Ogre::Quaternion::IDENTITY);
-    Ogre::Entity* body = scene->createEntity("truck", "truck.mesh");
+    Ogre::Entity* body = scene->createEntity("truck", Media::truckMesh);
     body->setCastShadows(false);
     node->attachObject(body);
     node->scale(truckScale, truckScale, truckScale);
@@ -55,7 +55,7 @@ Truck::Truck(Ogre::SceneManager* scene) : deckNode(nullptr), node(nullptr), time
     deckNode = node->createChildSceneNode(Ogre::Vector3::ZERO, Ogre::Quaternion::IDENTITY);
     deckNode->attachObject(deck);
     deckNode->translate(deckOffset, Ogre::Node::TS_PARENT);
-    deck->setMaterialName(MaterialNames::deck);
+    deck->setMaterialName(Media::Materials::deck);
     deck->setCastShadows(true);
 }
 

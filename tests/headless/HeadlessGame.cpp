@@ -1,9 +1,9 @@
 #include "tests/headless/HeadlessGame.h"
 
 #include "app/Startup.h"
-#include "app/platform/Overlays.h"
-#include "app/platform/PluginPaths.h"
-#include "app/platform/QuietLog.h"
+#include "platform/Overlays.h"
+#include "platform/PluginPaths.h"
+#include "platform/QuietLog.h"
 #include "world/Level.h"
 
 #include <Ogre.h>

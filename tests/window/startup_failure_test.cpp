@@ -1,4 +1,4 @@
-#include "app/MaterialNames.h"
+#include "common/MediaContract.h"
 #include "tests/window/GameRun.h"
 
 #include <gtest/gtest.h>
@@ -36,7 +36,7 @@ TEST(StartupFailure, EachFailureNamedOnOneLine)
     for (const char* mesh : {"character/soldier.mesh", "character/rifle.mesh", "truck/truck.mesh",
              "target/target01.mesh", "crate/doboz.mesh"})
         failures.push_back({fs::path(mesh).filename(), [=](const fs::path& media) { fs::remove(media / mesh); }});
-    for (const std::string material : MaterialNames::required)
+    for (const std::string material : Media::Materials::required)
         failures.push_back({"'" + material + "'", [=](const fs::path& media) {
             for (const auto& file : fs::directory_iterator(media))
                 if (file.path().extension() == ".material") {

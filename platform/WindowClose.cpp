@@ -1,4 +1,4 @@
-#include "app/platform/WindowClose.h"
+#include "platform/WindowClose.h"
 
 #include <OgreRenderWindow.h>
 

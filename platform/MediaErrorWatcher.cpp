@@ -1,4 +1,4 @@
-#include "app/platform/MediaErrorWatcher.h"
+#include "platform/MediaErrorWatcher.h"
 
 #include <OgreException.h>
 #include <OgreLogManager.h>

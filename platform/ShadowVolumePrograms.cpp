@@ -1,4 +1,4 @@
-#include "app/platform/ShadowVolumePrograms.h"
+#include "platform/ShadowVolumePrograms.h"
 
 #include <OgreResourceGroupManager.h>
 

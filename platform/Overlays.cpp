@@ -1,4 +1,4 @@
-#include "app/platform/Overlays.h"
+#include "platform/Overlays.h"
 
 #include <OgreSceneManager.h>
 

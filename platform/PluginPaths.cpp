@@ -1,4 +1,4 @@
-#include "app/platform/PluginPaths.h"
+#include "platform/PluginPaths.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "app/platform/MediaCheck.h"
+#include "platform/MediaCheck.h"
 
-#include "app/MaterialNames.h"
+#include "common/MediaContract.h"
 
 #include <OgreDataStream.h>
 #include <OgreException.h>
@@ -44,7 +44,7 @@ bool chunksFillTheFile(Ogre::DataStream& file)
 void checkRequiredMaterials()
 {
     Ogre::MaterialManager& materials = Ogre::MaterialManager::getSingleton();
-    for (const char* name : MaterialNames::required)
+    for (const char* name : Media::Materials::required)
         if (!materials.resourceExists(name, "General"))
             fail(std::string("material '") + name + "' is missing from the media");
 }

@@ -1,4 +1,4 @@
-#include "app/platform/SplitPassFog.h"
+#include "platform/SplitPassFog.h"
 
 #include <OgreMaterialManager.h>
 #include <OgreRoot.h>

@@ -1,4 +1,4 @@
-#include "app/platform/QuietLog.h"
+#include "platform/QuietLog.h"
 
 #include <OgreLogManager.h>
 

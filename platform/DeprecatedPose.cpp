@@ -1,4 +1,4 @@
-#include "app/platform/DeprecatedPose.h"
+#include "platform/DeprecatedPose.h"
 
 #include <OgreCamera.h>
 #include <OgreLight.h>

@@ -1,4 +1,4 @@
-#include "app/platform/FontLoading.h"
+#include "platform/FontLoading.h"
 
 #include <OgreRoot.h>
 

@@ -1,0 +1,49 @@
+// What the game, the media generator and the tools must agree on: the names the game asks the media
+// for, the time points of "up_shoot" it jumps between, and how the rifle hangs in the hand.
+#pragma once
+
+namespace Media {
+
+inline constexpr const char* soldierMesh = "soldier.mesh";
+inline constexpr const char* rifleMesh = "rifle.mesh";
+inline constexpr const char* truckMesh = "truck.mesh";
+inline constexpr const char* targetMesh = "target01.mesh";
+inline constexpr const char* crateMesh = "doboz.mesh";
+
+// The soldier's skeleton: the bone that holds the rifle, and the two channels' animations.
+inline constexpr const char* rifleHandBone = "hand_r";
+inline constexpr const char* legStandAnimation = "leg_stand";
+inline constexpr const char* legRunAnimation = "leg_run";
+inline constexpr const char* upperHoldAnimation = "up_weapon_hold";
+inline constexpr const char* upperShootAnimation = "up_shoot";
+
+// The rifle is modelled along its +Y and hangs from the hand turned this far about the hand's X axis,
+// so that it points along +Z when the hand is level.
+inline constexpr float rifleTurnDegrees = 90;
+
+// Time points of "up_shoot", in seconds.
+namespace ShootTimes {
+inline constexpr float aimPose = 0.75f;       // the raise ends in the aiming pose; each shot jumps back here
+inline constexpr float recoilEnd = 0.8f;      // one recoil kick, from the aiming pose back to it
+inline constexpr float lowerStart = 1.4f;     // the aim is held until here, then the rifle comes down
+inline constexpr float reloadLeave = 0.5f;    // half raised: a reload leaves the raise here...
+inline constexpr float reloadRejoin = 1.5f;   // ...and rejoins the lowering here, in the same pose
+inline constexpr float magazineHome = 1.8f;   // the new magazine is in
+} // namespace ShootTimes
+
+namespace Materials {
+inline constexpr const char* ground = "Plane";
+inline constexpr const char* sky = "Sky";
+inline constexpr const char* deck = "Deck";
+inline constexpr const char* targetCracked = "target_cracked";
+inline constexpr const char* targetDestroyed = "target_perish";
+inline constexpr const char* crateCracked = "doboz_cracked";
+inline constexpr const char* crateDestroyed = "doboz_burning";
+
+// Start-up fails when the media lack any of them.
+inline constexpr const char* required[] = {
+    targetCracked, targetDestroyed, crateCracked, crateDestroyed, ground, sky, deck,
+};
+} // namespace Materials
+
+} // namespace Media
