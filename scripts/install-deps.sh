@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the game and the tests need; skips what is there.
+# Installs the Debian packages the build, the game and the tests need; skips what is there. Installing
+# takes root: run as another user, it names what is missing and stops.
 set -euo pipefail
 packages=(
   build-essential cmake pkg-config
@@ -7,15 +8,18 @@ packages=(
   xvfb xauth libgl1-mesa-dri x11-utils xdotool
   fonts-dejavu-core imagemagick
   libgtest-dev libgmock-dev libbenchmark-dev
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file lintian
 )
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  sudo_cmd=""; [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
-  $sudo_cmd apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
+[ ${#missing[@]} -gt 0 ] || exit 0
+if [ "$(id -u)" -ne 0 ]; then
+  echo "Missing packages; install them as root, then run this again:" >&2
+  echo "  apt-get install --no-install-recommends ${missing[*]}" >&2
+  exit 1
 fi
+echo "Installing: ${missing[*]}"
+apt-get update -qq
+DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"

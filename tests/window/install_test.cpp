@@ -78,11 +78,13 @@ TEST(Install, DesktopFilesValidateAndTheDesktopEntryPlaysFromAReadOnlyInstallati
     EXPECT_TRUE(fs::exists(scratch.path / "home/.local/state/corvane/media/character/soldier.mesh"));
 }
 
-TEST(Install, DebianPackageNeedsRuntimeLibrariesOnlyAndItsContentsPlay)
+TEST(Install, DebianPackageIsLintianCleanNeedsRuntimeLibrariesOnlyAndItsContentsPlay)
 {
     const Scratch scratch;
-    ASSERT_EQ(std::system(("cd '" CORVANE_BUILD_DIR "' && cpack -G DEB -B '" + scratch.path.string() + "' > /dev/null").c_str()), 0);
+    ASSERT_EQ(std::system(("cd '" CORVANE_BUILD_DIR "' && DEBFULLNAME='Install Test' DEBEMAIL=install-test@build.invalid"
+                           " cpack -G DEB -B '" + scratch.path.string() + "' > /dev/null").c_str()), 0);
     const std::string package = (scratch.path / "corvane_*.deb").string();
+    EXPECT_EQ(std::system(("lintian --fail-on error,warning " + package + " 2> /dev/null").c_str()), 0);
     const std::string depends = outputOf("dpkg-deb -f " + package + " Depends");
     const std::string pluginOwner = outputOf("dpkg-query -S " CORVANE_OGRE_PLUGIN_DIR "/RenderSystem_GL.so.* | cut -d: -f1");
     ASSERT_FALSE(pluginOwner.empty());
@@ -92,5 +94,7 @@ TEST(Install, DebianPackageNeedsRuntimeLibrariesOnlyAndItsContentsPlay)
 
     const fs::path root = scratch.path / "root";
     ASSERT_EQ(std::system(("dpkg-deb -x " + package + " '" + root.string() + "'").c_str()), 0);
+    // As installed, beside the fonts it depends on.
+    fs::create_directory_symlink("/usr/share/fonts", root / "usr/share/fonts");
     playAndQuit(scratch.path / "home", (root / "usr/games/corvane").string(), false);
 }
