@@ -18,8 +18,9 @@ struct SoldierTest : testing::Test, SoldierRig {
 // A thin square across the normal: a ray along the normal meets it exactly at its plane.
 void addWall(Ogre::SceneManager* scene, const char* mesh, const Ogre::Vector3& at, const Ogre::Vector3& normal)
 {
-    Ogre::MeshManager::getSingleton().createPlane(
-        mesh, Ogre::RGN_DEFAULT, Ogre::Plane(normal, 0), 4, 4, 1, 1, true, 1, 1, 1, normal.perpendicular());
+    if (!Ogre::MeshManager::getSingleton().resourceExists(mesh))
+        Ogre::MeshManager::getSingleton().createPlane(
+            mesh, Ogre::RGN_DEFAULT, Ogre::Plane(normal, 0), 4, 4, 1, 1, true, 1, 1, 1, normal.perpendicular());
     scene->getRootSceneNode()->createChildSceneNode(at)->attachObject(scene->createEntity(mesh));
     scene->getRootSceneNode()->_update(true, false);
 }
