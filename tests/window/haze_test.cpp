@@ -6,26 +6,52 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 using Ogre::ColourValue;
 using Ogre::Vector3;
 
-// Renders a frame and averages the pixels round where a point of the world shows.
-static ColourValue seenAt(const Ogre::Camera* camera, const Vector3& point)
+namespace {
+
+// A frame as drawn, and where points of the world show in it.
+struct Picture {
+    const Ogre::Camera* camera;
+    Ogre::Image image{Ogre::PF_BYTE_RGBA, gRenderWindow->getWidth(), gRenderWindow->getHeight()};
+    explicit Picture(const Ogre::Camera* viewer) : camera(viewer)
+    {
+        gRoot->renderOneFrame();
+        gRenderWindow->copyContentsToMemory(Ogre::Box(0, 0, image.getWidth(), image.getHeight()), image.getPixelBox());
+    }
+    // The pixels of a square `size` across round where `point` shows.
+    std::vector<ColourValue> around(const Vector3& point, int size = 5) const
+    {
+        const Vector3 onScreen = camera->getProjectionMatrix() * (camera->getViewMatrix() * point);
+        const int x = static_cast<int>((onScreen.x + 1) / 2 * image.getWidth()) - size / 2;
+        const int y = static_cast<int>((1 - onScreen.y) / 2 * image.getHeight()) - size / 2;
+        std::vector<ColourValue> pixels;
+        for (int pixel = 0; pixel < size * size; ++pixel)
+            pixels.push_back(image.getColourAt(x + pixel % size, y + pixel / size, 0));
+        return pixels;
+    }
+    ColourValue seenAt(const Vector3& point) const
+    {
+        ColourValue sum(0, 0, 0, 0);
+        for (const ColourValue& pixel : around(point))
+            sum += pixel / 25.0f;
+        return sum;
+    }
+};
+
+float brightness(const ColourValue& colour)
 {
-    gRoot->renderOneFrame();
-    Ogre::Image picture(Ogre::PF_BYTE_RGBA, gRenderWindow->getWidth(), gRenderWindow->getHeight());
-    gRenderWindow->copyContentsToMemory(Ogre::Box(0, 0, picture.getWidth(), picture.getHeight()), picture.getPixelBox());
-    const Vector3 onScreen = camera->getProjectionMatrix() * (camera->getViewMatrix() * point);
-    const int x = static_cast<int>((onScreen.x + 1) / 2 * picture.getWidth());
-    const int y = static_cast<int>((1 - onScreen.y) / 2 * picture.getHeight());
-    ColourValue sum(0, 0, 0, 0);
-    for (int pixel = 0; pixel < 25; ++pixel)
-        sum += picture.getColourAt(x + pixel % 5 - 2, y + pixel / 5 - 2, 0) / 25.0f;
-    return sum;
+    return (colour.r + colour.g + colour.b) / 3;
 }
 
+} // namespace
+
 // A crate alone on the ground, straight ahead at 40, 300 and 490 units.
-TEST(Haze, ACrateKeepsItsWoodInMidFieldAndFadesIntoTheGroundBeforeTheFarClip)
+TEST(Haze, ACrateKeepsItsWoodInMidFieldAndFadesIntoTheGroundBeforeTheFarClipOverTexturedLitGround)
 {
     const GameRun scratch;
     scratch.enter();
@@ -35,6 +61,7 @@ TEST(Haze, ACrateKeepsItsWoodInMidFieldAndFadesIntoTheGroundBeforeTheFarClip)
         6000, 6000, 1, 1, true, 1, 1, 1, Vector3::UNIT_Z);
     root->attachObject(gSceneManager->createEntity("haze ground", "haze ground"));
     gSceneManager->getEntity("haze ground")->setMaterialName("Plane");
+    gSceneManager->getEntity("haze ground")->setCastShadows(false);
     gSceneManager->setSkyBox(true, "Sky", 10);
     Ogre::SceneNode* crate = root->createChildSceneNode();
     crate->setScale(Vector3(15));
@@ -49,13 +76,24 @@ TEST(Haze, ACrateKeepsItsWoodInMidFieldAndFadesIntoTheGroundBeforeTheFarClip)
     auto look = [&](float distance, float aside) {
         crate->setPosition(0, 8, -distance);
         camera->getParentSceneNode()->lookAt(Vector3(0, 8, -distance), Ogre::Node::TS_WORLD);
-        return seenAt(camera, Vector3(aside, aside ? 0 : 8, 7.5f - distance));
+        return Picture(camera).seenAt(Vector3(aside, aside ? 0 : 8, 7.5f - distance));
     };
-    float nearHue, nearSaturation, midHue, midSaturation, brightness;
-    look(40, 0).getHSB(nearHue, nearSaturation, brightness);
-    look(300, 0).getHSB(midHue, midSaturation, brightness);
+    float nearHue, nearSaturation, midHue, midSaturation, value;
+    look(40, 0).getHSB(nearHue, nearSaturation, value);
+    look(300, 0).getHSB(midHue, midSaturation, value);
     const ColourValue apart = look(490, 0) - look(490, -20);
     EXPECT_GT(midSaturation / nearSaturation, 0.6f) << "wood still reads as wood at 300";
     EXPECT_NEAR(midHue, nearHue, 0.03f) << "in its own hue";
     EXPECT_LT(std::abs(apart.r) + std::abs(apart.g) + std::abs(apart.b), 0.1f) << "faded into the ground at 490";
+
+    // Near, the ground shows its grass, lit by the sun but for the crate's shadow, which falls towards +X.
+    look(40, 0);
+    const Picture near(camera);
+    float lightest = 0, darkest = 1;
+    for (const ColourValue& pixel : near.around(Vector3(-20, 0, -36), 41))
+        lightest = std::max(lightest, brightness(pixel)), darkest = std::min(darkest, brightness(pixel));
+    EXPECT_GT(lightest - darkest, 0.05f) << "blades and patches, not a flat colour";
+    const ColourValue grass = near.seenAt(Vector3(-20, 0, -36));
+    EXPECT_GT(grass.g - grass.b, 0.1f) << "green, not the haze";
+    EXPECT_LT(brightness(near.seenAt(Vector3(10.5f, 0, -36))), 0.7f * brightness(near.seenAt(Vector3(20, 0, -36))));
 }
