@@ -236,48 +236,30 @@ TEST_F(SoldierTest, ShotLandsOnTheFirstResultBeyond20AndBefore1000)
 // other test shoots at, a shot lands where the camera looks and scores 13.5 less that point's distance from it.
 TEST(Shooting, FromTheMovingTruckAShotLandsWhereTheCameraLooksAndTheCrateScoresByTheRule)
 {
-    // The level's scene holds one soldier, so he is made once and rides on in later runs.
-    struct Rider {
-        GameHud hud;
-        Soldier soldier{headlessScene(), &hud, sharedLevel()};
-        Ogre::Camera* camera = headlessScene()->createCamera("Main Camera");
-        ThirdPersonCamera follow;
-    };
     Level* level = sharedLevel();
-    static Rider* rider = new Rider;
-    GameHud& hud = rider->hud;
+    // The level's scene holds one soldier, so he is made once and rides on in later runs.
+    static SoldierRig* const rider = new SoldierRig(headlessScene());
     Soldier& soldier = rider->soldier;
-    rider->follow.setCamera(rider->camera);
-    rider->follow.setTarget(&soldier);
     soldier.setTruckNode(level->getTruckNode());
     soldier.setRiding(true);
     soldier.aim(true);
     rider->follow.setAiming(true);
-    // The game's frame without its input; the truck drives last.
-    const auto frame = [&] {
-        soldier.update(0, dt), rider->follow.update(0, dt), hud.update(0, dt);
-        headlessScene()->getRootSceneNode()->_update(true, false);
-    };
-    level->update(0, dt);
+    // The game's frame up to its input; the truck drives last.
+    const auto frame = [&] { level->update(0, dt), rider->frames(1, dt, true), headlessScene()->getRootSceneNode()->_update(true, false); };
     frame();
     const auto& objects = level->getTargets();
     const auto crate = std::min_element(objects.begin() + 5, objects.begin() + 35, [&](AbstractTarget* a, AbstractTarget* b) {
         return a->getCenter().distance(soldier.getPosition()) < b->getCenter().distance(soldier.getPosition());
     });
     const Ogre::Vector3 centre = (*crate)->getCenter();
-    for (int pass = 0; pass < 20; ++pass) {
-        soldier.setAimDirection(centre - rider->camera->getDerivedPosition());
-        frame();
-        level->update(0, dt);
-    }
-    frame();
-    hud.hits = 0;
+    for (int pass = 0; pass < 20; ++pass)
+        soldier.setAimDirection(centre - rider->camera->getDerivedPosition()), frame();
+    rider->hud.hits = 0;
     soldier.fire(true);
+    soldier.fire(false);
     const Ogre::Ray sight = rider->camera->getCameraToViewportRay(0.5f, 0.5f);
     const Ogre::Entity* box = headlessScene()->getEntity(Ogre::StringUtil::format("crate_%04d", int(crate - objects.begin())));
     const Ogre::Vector3 landing = sight.getPoint(sight.intersects(box->getWorldBoundingBox()).second);
     EXPECT_GT(landing.distance(sight.getOrigin()), 20);
-    EXPECT_NEAR(hud.hits, 13.5f - landing.distance(centre), 1e-3f);
-    soldier.fire(false);
-    level->update(0, dt);
+    EXPECT_NEAR(rider->hud.hits, 13.5f - landing.distance(centre), 1e-3f);
 }

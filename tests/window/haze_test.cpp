@@ -7,48 +7,37 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <numeric>
 #include <vector>
 
 using Ogre::ColourValue;
 using Ogre::Vector3;
 
-namespace {
+// Renders a frame: the pixels of a square `size` across round where a point of the world shows.
+static std::vector<ColourValue> seenAround(const Ogre::Camera* camera, const Vector3& point, int size = 5)
+{
+    gRoot->renderOneFrame();
+    Ogre::Image picture(Ogre::PF_BYTE_RGBA, gRenderWindow->getWidth(), gRenderWindow->getHeight());
+    gRenderWindow->copyContentsToMemory(Ogre::Box(0, 0, picture.getWidth(), picture.getHeight()), picture.getPixelBox());
+    const Vector3 onScreen = camera->getProjectionMatrix() * (camera->getViewMatrix() * point);
+    const int x = static_cast<int>((onScreen.x + 1) / 2 * picture.getWidth()) - size / 2;
+    const int y = static_cast<int>((1 - onScreen.y) / 2 * picture.getHeight()) - size / 2;
+    std::vector<ColourValue> pixels;
+    for (int pixel = 0; pixel < size * size; ++pixel)
+        pixels.push_back(picture.getColourAt(x + pixel % size, y + pixel / size, 0));
+    return pixels;
+}
 
-// A frame as drawn, and where points of the world show in it.
-struct Picture {
-    const Ogre::Camera* camera;
-    Ogre::Image image{Ogre::PF_BYTE_RGBA, gRenderWindow->getWidth(), gRenderWindow->getHeight()};
-    explicit Picture(const Ogre::Camera* viewer) : camera(viewer)
-    {
-        gRoot->renderOneFrame();
-        gRenderWindow->copyContentsToMemory(Ogre::Box(0, 0, image.getWidth(), image.getHeight()), image.getPixelBox());
-    }
-    // The pixels of a square `size` across round where `point` shows.
-    std::vector<ColourValue> around(const Vector3& point, int size = 5) const
-    {
-        const Vector3 onScreen = camera->getProjectionMatrix() * (camera->getViewMatrix() * point);
-        const int x = static_cast<int>((onScreen.x + 1) / 2 * image.getWidth()) - size / 2;
-        const int y = static_cast<int>((1 - onScreen.y) / 2 * image.getHeight()) - size / 2;
-        std::vector<ColourValue> pixels;
-        for (int pixel = 0; pixel < size * size; ++pixel)
-            pixels.push_back(image.getColourAt(x + pixel % size, y + pixel / size, 0));
-        return pixels;
-    }
-    ColourValue seenAt(const Vector3& point) const
-    {
-        ColourValue sum(0, 0, 0, 0);
-        for (const ColourValue& pixel : around(point))
-            sum += pixel / 25.0f;
-        return sum;
-    }
-};
+static ColourValue seenAt(const Ogre::Camera* camera, const Vector3& point)
+{
+    const std::vector<ColourValue> pixels = seenAround(camera, point);
+    return std::accumulate(pixels.begin(), pixels.end(), ColourValue(0, 0, 0, 0)) / pixels.size();
+}
 
-float brightness(const ColourValue& colour)
+static float brightness(const ColourValue& colour)
 {
     return (colour.r + colour.g + colour.b) / 3;
 }
-
-} // namespace
 
 // A crate alone on the ground, straight ahead at 40, 300 and 490 units.
 TEST(Haze, ACrateKeepsItsWoodInMidFieldAndFadesIntoTheGroundBeforeTheFarClipOverTexturedLitGround)
@@ -76,7 +65,7 @@ TEST(Haze, ACrateKeepsItsWoodInMidFieldAndFadesIntoTheGroundBeforeTheFarClipOver
     auto look = [&](float distance, float aside) {
         crate->setPosition(0, 8, -distance);
         camera->getParentSceneNode()->lookAt(Vector3(0, 8, -distance), Ogre::Node::TS_WORLD);
-        return Picture(camera).seenAt(Vector3(aside, aside ? 0 : 8, 7.5f - distance));
+        return seenAt(camera, Vector3(aside, aside ? 0 : 8, 7.5f - distance));
     };
     float nearHue, nearSaturation, midHue, midSaturation, value;
     look(40, 0).getHSB(nearHue, nearSaturation, value);
@@ -88,12 +77,11 @@ TEST(Haze, ACrateKeepsItsWoodInMidFieldAndFadesIntoTheGroundBeforeTheFarClipOver
 
     // Near, the ground shows its grass, lit by the sun but for the crate's shadow, which falls towards +X.
     look(40, 0);
-    const Picture near(camera);
     float lightest = 0, darkest = 1;
-    for (const ColourValue& pixel : near.around(Vector3(-20, 0, -36), 41))
+    for (const ColourValue& pixel : seenAround(camera, Vector3(-20, 0, -36), 41))
         lightest = std::max(lightest, brightness(pixel)), darkest = std::min(darkest, brightness(pixel));
     EXPECT_GT(lightest - darkest, 0.05f) << "blades and patches, not a flat colour";
-    const ColourValue grass = near.seenAt(Vector3(-20, 0, -36));
+    const ColourValue grass = seenAt(camera, Vector3(-20, 0, -36));
     EXPECT_GT(grass.g - grass.b, 0.1f) << "green, not the haze";
-    EXPECT_LT(brightness(near.seenAt(Vector3(10.5f, 0, -36))), 0.7f * brightness(near.seenAt(Vector3(20, 0, -36))));
+    EXPECT_LT(brightness(seenAt(camera, Vector3(10.5f, 0, -36))), 0.7f * brightness(seenAt(camera, Vector3(20, 0, -36))));
 }
