@@ -21,18 +21,17 @@ TEST(Targets, HitsWearHealthDownThroughCrackedToDestroyedAndScoreWhileAboveZero)
     Ogre::SceneManager* const scenes[] = {root.createSceneManager("DefaultSceneManager"), root.createSceneManager("DefaultSceneManager")};
     Target target(scenes[0], 0, 20, 0);
     Crate crate(scenes[1], 0, 8, 0);
-    const struct { AbstractTarget* object; const char* cracked; const char* destroyed; std::vector<Ogre::Real> distances;
-        const char* looks; Ogre::Real score; } sequences[] = {
+    const struct { AbstractTarget* object; Ogre::SceneManager* scene; unsigned int face; const char* cracked; const char* destroyed;
+        std::vector<Ogre::Real> distances; const char* looks; Ogre::Real score; } sequences[] = {
         // Health 150: five full hits and one of 7.5 leave 75; five more, one of 7 and one of 0.5 leave 0.
-        {&target, "target_cracked", "target_perish", {0, 0, 0, 0, 0, 6, 0, 0, 0, 0, 0, 6.5f, 13, 0}, "iiiiiicccccccd", 150},
+        {&target, scenes[0], 1, "target_cracked", "target_perish", {0, 0, 0, 0, 0, 6, 0, 0, 0, 0, 0, 6.5f, 13, 0}, "iiiiiicccccccd", 150},
         // Health 70: 35, then 0.
-        {&crate, "doboz_cracked", "doboz_burning", {0, 0, 5.5f, 0, 0, 5.5f, 0, 0}, "iiicccdd", 70},
+        {&crate, scenes[1], 0, "doboz_cracked", "doboz_burning", {0, 0, 5.5f, 0, 0, 5.5f, 0, 0}, "iiicccdd", 70},
     };
     for (const auto& sequence : sequences) {
-        const bool isTarget = sequence.object == &target;
         SCOPED_TRACE(sequence.cracked);
-        const Ogre::SubEntity* face = static_cast<Ogre::Entity*>(scenes[isTarget ? 0 : 1]->getMovableObjects("Entity").begin()->second)
-                                          ->getSubEntity(isTarget ? 1 : 0);
+        const Ogre::SubEntity* face =
+            static_cast<Ogre::Entity*>(sequence.scene->getMovableObjects("Entity").begin()->second)->getSubEntity(sequence.face);
         const std::string intact = face->getMaterialName();
         Ogre::Real score = 0;
         std::string looks;
