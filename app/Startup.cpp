@@ -76,13 +76,16 @@ void registerMediaLocations()
 
 void loadMedia()
 {
-    MediaErrorWatcher scriptErrors;
+    MediaErrorWatcher errors;
     Ogre::ResourceGroupManager::getSingleton().initialiseAllResourceGroups();
     loadAllFonts();
-    scriptErrors.throwIfAnyError();
+    errors.throwIfAnyError();
     checkRequiredMaterials();
     checkMeshFiles();
     checkFontFiles();
+    loadMeshes();
+    loadMaterials();
+    errors.throwIfAnyError();
     mendSplitPassFog();
 }
 

@@ -5,10 +5,16 @@
 #include <OgreDataStream.h>
 #include <OgreException.h>
 #include <OgreMaterialManager.h>
+#include <OgreMesh.h>
+#include <OgreMeshManager.h>
 #include <OgreResourceGroupManager.h>
+#include <OgreSubMesh.h>
 
 #include <Overlay/OgreFont.h>
 #include <Overlay/OgreFontManager.h>
+
+#include <filesystem>
+#include <set>
 
 namespace {
 
@@ -68,4 +74,27 @@ void checkFontFiles()
         if (!resources.resourceExists(font.getGroup(), font.getSource()))
             fail("font file '" + font.getSource() + "' of font '" + font.getName() + "' is missing from the media");
     }
+}
+
+void loadMeshes()
+{
+    // Files in sub-folders are listed once by path and once more by name: the game asks by name.
+    const Ogre::StringVectorPtr files = Ogre::ResourceGroupManager::getSingleton().findResourceNames("General", "*.mesh");
+    std::set<std::string> names;
+    for (const Ogre::String& file : *files)
+        names.insert(std::filesystem::path(file).filename());
+    for (const std::string& name : names) {
+        const Ogre::MeshPtr mesh = Ogre::MeshManager::getSingleton().load(name, "General");
+        if (mesh->hasSkeleton() && !mesh->getSkeleton())
+            fail("skeleton '" + mesh->getSkeletonName() + "' of mesh '" + name + "' is missing or broken");
+        for (const Ogre::SubMesh* part : mesh->getSubMeshes())
+            if (!part->getMaterial())
+                fail("mesh '" + name + "' asks for a material that no script defines (Ogre.log names it)");
+    }
+}
+
+void loadMaterials()
+{
+    for (const auto& entry : Ogre::MaterialManager::getSingleton().getResourceIterator())
+        entry.second->load();
 }

@@ -10,3 +10,11 @@ void checkMeshFiles();
 
 // Every font's glyph file is there (without it, text draws nothing).
 void checkFontFiles();
+
+// Loads every mesh with its skeleton (without one the soldier cannot be posed); a mesh whose skeleton
+// or material is missing is named.
+void loadMeshes();
+
+// Loads every material with its textures and GPU programs. What fails here the engine only logs, and the
+// surface then draws blank: watch the log while this runs.
+void loadMaterials();

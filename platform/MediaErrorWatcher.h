@@ -1,6 +1,6 @@
-// Remembers the first error the engine logs while it reads the media (a broken material, font or
-// overlay script only shows as a log line), so that start-up can end on it. Watches the default
-// log for its own lifetime only: errors of other set-up steps are not the media's.
+// Remembers the first error the engine logs while it reads and loads the media (a broken script, a missing
+// or broken texture, a GPU program that does not compile only shows as a log line), so that start-up can
+// end on it. Watches the default log for its own lifetime only: errors of other set-up steps are not the media's.
 #pragma once
 
 #include <OgreLog.h>

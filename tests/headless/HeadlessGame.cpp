@@ -60,9 +60,3 @@ Level* sharedLevel()
     }
     return level;
 }
-
-std::string materialOf(const std::string& entityName, unsigned int subEntity)
-{
-    sharedLevel();
-    return headlessScene()->getEntity(entityName)->getSubEntity(subEntity)->getMaterialName();
-}

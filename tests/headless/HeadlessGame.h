@@ -2,8 +2,6 @@
 // and the one level a test process can build: its meshes and entity names exist once per process.
 #pragma once
 
-#include <string>
-
 class Level;
 namespace Ogre {
 class SceneManager;
@@ -16,6 +14,3 @@ Ogre::SceneManager* headlessScene();
 // fixed: one outside the crate zone, crate 0 at (-11.71875, 8, 0), one too close to crate 0, and
 // crate 1 at (11.71875, 8, 3.90625); the rest are random as in the game.
 Level* sharedLevel();
-
-// Material of one sub-entity of a named entity in the headless scene, once the level is there.
-std::string materialOf(const std::string& entityName, unsigned int subEntity = 0);

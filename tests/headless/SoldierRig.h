@@ -1,5 +1,5 @@
 // A soldier with his HUD, follow camera and input controller, in a scene of his own beside the
-// shared level. Shots not aimed on purpose fly into empty sky.
+// shared level, or in the one given. Shots not aimed on purpose fly into empty sky.
 #pragma once
 
 #include "hud/GameHud.h"
@@ -13,15 +13,19 @@
 #include <Overlay/OgreOverlayManager.h>
 
 struct SoldierRig {
-    Ogre::SceneManager* scene = (headlessScene(), Ogre::Root::getSingleton().createSceneManager("DefaultSceneManager"));
+    explicit SoldierRig(Ogre::SceneManager* in = nullptr)
+        : scene(in ? in : (headlessScene(), Ogre::Root::getSingleton().createSceneManager("DefaultSceneManager")))
+    {
+        soldier.setAimOrigin(Ogre::Vector3(0, 5000, 0)), follow.setCamera(camera), follow.setTarget(&soldier);
+    }
+
+    Ogre::SceneManager* scene;
     GameHud hud;
     Soldier soldier{scene, &hud, sharedLevel()};
     Ogre::Entity* entity = scene->getEntity("player");
     Ogre::Camera* camera = scene->createCamera("Main Camera");
     ThirdPersonCamera follow;
     PlayerController controller{&soldier, &follow, &hud};
-
-    SoldierRig() { soldier.setAimOrigin(Ogre::Vector3(0, 5000, 0)), follow.setCamera(camera), follow.setTarget(&soldier); }
 
     // Frames of the soldier alone, or with the camera and the HUD after him as in the game.
     void frames(int count, Ogre::Real dt, bool withCameraAndHud = false)

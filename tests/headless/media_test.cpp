@@ -3,10 +3,8 @@
 
 #include <Ogre.h>
 #include <OgreEdgeListBuilder.h>
-#include <Overlay/OgreOverlay.h>
 #include <Overlay/OgreOverlayContainer.h>
 #include <Overlay/OgreOverlayManager.h>
-#include <Overlay/OgreTextAreaOverlayElement.h>
 
 #include <gtest/gtest.h>
 
@@ -104,21 +102,17 @@ TEST(Media, ModelsAreClosedForStencilShadowsAndFitTheGamesTransforms)
     EXPECT_GT(bounds("rifle.mesh").getMaximum().y, 4.0f) << "barrel along +Y from the grip";
 }
 
-TEST(Media, EveryMaterialIsDefinedWithItsTexturesAndLooks)
+TEST(Media, EveryMaterialIsLitAndFadesIntoTheHazeButTheSky)
 {
     std::set<std::string> names = {"target_cracked", "target_perish", "doboz_cracked", "doboz_burning", "Plane", "Sky", "Deck"};
     for (const char* mesh : modelMeshes)
         for (const Ogre::SubEntity* part : entityOf(mesh)->getSubEntities())
             names.insert(part->getMaterialName());
-    Ogre::ResourceGroupManager& resources = Ogre::ResourceGroupManager::getSingleton();
     for (const std::string& name : names) {
         Ogre::MaterialPtr material = Ogre::MaterialManager::getSingleton().getByName(name);
         ASSERT_TRUE(material) << name << " is not defined";
         material->load();
         const Ogre::Pass* pass = material->getTechnique(0)->getPass(0);
-        for (const Ogre::TextureUnitState* unit : pass->getTextureUnitStates())
-            EXPECT_TRUE(unit->getTextureType() == Ogre::TEX_TYPE_CUBE_MAP
-                || resources.resourceExistsInAnyGroup(unit->getTextureName())) << name;
         const bool sky = name == "Sky";
         EXPECT_EQ(pass->getLightingEnabled(), !sky) << name;
         EXPECT_TRUE(sky || pass->getAmbient() != Ogre::ColourValue::White) << name << " keeps the default ambient";
@@ -127,25 +121,12 @@ TEST(Media, EveryMaterialIsDefinedWithItsTexturesAndLooks)
     }
     const Ogre::Pass* sky = Ogre::MaterialManager::getSingleton().getByName("Sky")->getTechnique(0)->getPass(0);
     EXPECT_TRUE(!sky->getDepthWriteEnabled() && sky->getFogMode() == Ogre::FOG_NONE);
-    EXPECT_EQ(sky->getTextureUnitState(0)->getTextureType(), Ogre::TEX_TYPE_CUBE_MAP);
-    for (const char* face : {"_rt", "_lf", "_up", "_dn", "_fr", "_bk"})
-        EXPECT_TRUE(resources.resourceExistsInAnyGroup(std::string("sky") + face + ".png")) << face;
-    EXPECT_LT(Ogre::MaterialManager::getSingleton().getByName("Plane")->getTechnique(0)->getPass(0)
-        ->getTextureUnitState(0)->getTextureUScale(), 0.1f) << "the ground tiles its texture itself";
 }
 
-TEST(Media, MainOverlayHoldsTheHudsFiguresCrosshairAndEndOfGame)
+TEST(Media, TheEndOfGameSaysSoAndHowToQuitTheCrosshairIsClearRoundItsStrokes)
 {
     headlessScene();
     Ogre::OverlayManager& overlays = Ogre::OverlayManager::getSingleton();
-    const std::set<std::string> figures = {"FPS", "Hits", "Magazine", "Ammo", "EndGame0"};
-    for (const char* name : {"FPS", "Hits", "Magazine", "Ammo", "EndGame0", "Cross", "EndGame1"}) {
-        Ogre::OverlayElement* element = overlays.getOverlayElement(name);
-        EXPECT_EQ(dynamic_cast<Ogre::TextAreaOverlayElement*>(element) != nullptr, figures.count(name) == 1) << name;
-        while (element->getParent())
-            element = element->getParent();
-        EXPECT_EQ(overlays.getByName("MainOverlay")->getChild(element->getName()), element) << name;
-    }
     std::string shown;
     for (const auto& child : static_cast<Ogre::OverlayContainer*>(overlays.getOverlayElement("EndGame1"))->getChildren())
         shown += child.second->getCaption().asUTF8() + " ";

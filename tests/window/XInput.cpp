@@ -50,16 +50,3 @@ void closeWindow(unsigned long window)
     XSendEvent(display, window, False, NoEventMask, &event);
     XCloseDisplay(display);
 }
-
-bool inputIsFree()
-{
-    Display* display = XOpenDisplay(nullptr);
-    if (!display)
-        return false;
-    const Window root = DefaultRootWindow(display);
-    const bool pointer = XGrabPointer(display, root, False, ButtonPressMask, GrabModeAsync, GrabModeAsync, None, None,
-                             CurrentTime) == GrabSuccess;
-    const bool keyboard = XGrabKeyboard(display, root, False, GrabModeAsync, GrabModeAsync, CurrentTime) == GrabSuccess;
-    XCloseDisplay(display);
-    return pointer && keyboard;
-}

@@ -19,6 +19,3 @@ unsigned long waitForWindow(const std::string& title, double seconds);
 
 // Asks the window to close, as a window manager does when the user clicks its close button.
 void closeWindow(unsigned long window);
-
-// True when another client can grab the pointer and the keyboard (nobody holds them).
-bool inputIsFree();

@@ -6,26 +6,36 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
 using Ogre::ColourValue;
 using Ogre::Vector3;
 
-// Renders a frame and averages the pixels round where a point of the world shows.
-static ColourValue seenAt(const Ogre::Camera* camera, const Vector3& point)
+// Renders a frame: the pixels of a square `size` across round where a point of the world shows.
+static std::vector<ColourValue> seenAround(const Ogre::Camera* camera, const Vector3& point, int size = 5)
 {
     gRoot->renderOneFrame();
     Ogre::Image picture(Ogre::PF_BYTE_RGBA, gRenderWindow->getWidth(), gRenderWindow->getHeight());
     gRenderWindow->copyContentsToMemory(Ogre::Box(0, 0, picture.getWidth(), picture.getHeight()), picture.getPixelBox());
     const Vector3 onScreen = camera->getProjectionMatrix() * (camera->getViewMatrix() * point);
-    const int x = static_cast<int>((onScreen.x + 1) / 2 * picture.getWidth());
-    const int y = static_cast<int>((1 - onScreen.y) / 2 * picture.getHeight());
-    ColourValue sum(0, 0, 0, 0);
-    for (int pixel = 0; pixel < 25; ++pixel)
-        sum += picture.getColourAt(x + pixel % 5 - 2, y + pixel / 5 - 2, 0) / 25.0f;
-    return sum;
+    const int x = static_cast<int>((onScreen.x + 1) / 2 * picture.getWidth()) - size / 2;
+    const int y = static_cast<int>((1 - onScreen.y) / 2 * picture.getHeight()) - size / 2;
+    std::vector<ColourValue> pixels;
+    for (int pixel = 0; pixel < size * size; ++pixel)
+        pixels.push_back(picture.getColourAt(x + pixel % size, y + pixel / size, 0));
+    return pixels;
+}
+
+static ColourValue seenAt(const Ogre::Camera* camera, const Vector3& point)
+{
+    const std::vector<ColourValue> pixels = seenAround(camera, point);
+    return std::accumulate(pixels.begin(), pixels.end(), ColourValue(0, 0, 0, 0)) / pixels.size();
 }
 
 // A crate alone on the ground, straight ahead at 40, 300 and 490 units.
-TEST(Haze, ACrateKeepsItsWoodInMidFieldAndFadesIntoTheGroundBeforeTheFarClip)
+TEST(Haze, ACrateKeepsItsWoodInMidFieldAndFadesIntoTheGroundBeforeTheFarClipOverTexturedLitGround)
 {
     const GameRun scratch;
     scratch.enter();
@@ -35,6 +45,7 @@ TEST(Haze, ACrateKeepsItsWoodInMidFieldAndFadesIntoTheGroundBeforeTheFarClip)
         6000, 6000, 1, 1, true, 1, 1, 1, Vector3::UNIT_Z);
     root->attachObject(gSceneManager->createEntity("haze ground", "haze ground"));
     gSceneManager->getEntity("haze ground")->setMaterialName("Plane");
+    gSceneManager->getEntity("haze ground")->setCastShadows(false);
     gSceneManager->setSkyBox(true, "Sky", 10);
     Ogre::SceneNode* crate = root->createChildSceneNode();
     crate->setScale(Vector3(15));
@@ -51,11 +62,21 @@ TEST(Haze, ACrateKeepsItsWoodInMidFieldAndFadesIntoTheGroundBeforeTheFarClip)
         camera->getParentSceneNode()->lookAt(Vector3(0, 8, -distance), Ogre::Node::TS_WORLD);
         return seenAt(camera, Vector3(aside, aside ? 0 : 8, 7.5f - distance));
     };
-    float nearHue, nearSaturation, midHue, midSaturation, brightness;
-    look(40, 0).getHSB(nearHue, nearSaturation, brightness);
-    look(300, 0).getHSB(midHue, midSaturation, brightness);
+    float nearHue, nearSaturation, midHue, midSaturation, value;
+    look(40, 0).getHSB(nearHue, nearSaturation, value);
+    look(300, 0).getHSB(midHue, midSaturation, value);
     const ColourValue apart = look(490, 0) - look(490, -20);
     EXPECT_GT(midSaturation / nearSaturation, 0.6f) << "wood still reads as wood at 300";
     EXPECT_NEAR(midHue, nearHue, 0.03f) << "in its own hue";
     EXPECT_LT(std::abs(apart.r) + std::abs(apart.g) + std::abs(apart.b), 0.1f) << "faded into the ground at 490";
+
+    // Near, the ground shows its grass, lit by the sun but for the crate's shadow, which falls towards +X.
+    look(40, 0);
+    float lightest = 0, darkest = 1;
+    for (const ColourValue& pixel : seenAround(camera, Vector3(-20, 0, -36), 41))
+        lightest = std::max(lightest, pixel.g), darkest = std::min(darkest, pixel.g);
+    EXPECT_GT(lightest - darkest, 0.05f) << "blades and patches, not a flat colour";
+    const ColourValue grass = seenAt(camera, Vector3(-20, 0, -36));
+    EXPECT_GT(grass.g - grass.b, 0.1f) << "green, not the haze";
+    EXPECT_LT(seenAt(camera, Vector3(10.5f, 0, -36)).g, 0.7f * seenAt(camera, Vector3(20, 0, -36)).g);
 }

