@@ -1,6 +1,7 @@
 #include "player/Soldier.h"
 
 #include "hud/GameHud.h"
+#include "player/DryFireListener.h"
 #include "world/Level.h"
 
 #include <OgreAnimationState.h>
@@ -54,6 +55,7 @@ Soldier::Soldier(Ogre::SceneManager* sceneManager, GameHud* hud, Level* level)
     , riding(false)
     , hud(hud)
     , level(level)
+    , dryFireListener(nullptr)
 {
     entity = sceneManager->createEntity("player", "soldier.mesh");
     node = sceneManager->getRootSceneNode()->createChildSceneNode(Ogre::Vector3::ZERO, Ogre::Quaternion::IDENTITY);
@@ -171,7 +173,14 @@ void Soldier::fire(bool pressed)
 {
     if (upperBodyAction == Reload || upperBodyState != Shoot)
         return;
+    if (pressed && hud->magazine <= 0 && dryFireListener)
+        dryFireListener->dryFire();
     upperBodyAction = pressed && fireRound() ? Firing : HoldAim;
+}
+
+void Soldier::setDryFireListener(DryFireListener* listener)
+{
+    dryFireListener = listener;
 }
 
 void Soldier::reload()
