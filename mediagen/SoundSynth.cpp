@@ -65,6 +65,14 @@ void normalise(Samples& samples, float peak)
             s *= peak / loudest;
 }
 
+// To true silence over the last `seconds`, so that a clip never ends on a step.
+void fadeOut(Samples& samples, float seconds)
+{
+    const int length = std::min<int>(frames(seconds), static_cast<int>(samples.size()));
+    for (int i = 0; i < length; ++i)
+        samples[samples.size() - 1 - i] *= static_cast<float>(i) / length;
+}
+
 struct Mode {
     float frequency, decay, gain;
 };
@@ -104,7 +112,8 @@ Samples SoundSynth::shot(int variant) const
     Random random(101 + variant);
     Samples out(frames(0.6f));
     Resonator body(random.range(900, 1150), 0.006f);
-    LowPass crackSmooth(3000), tailTone(random.range(500, 800));
+    const float tailCutoff = random.range(500, 800);
+    LowPass crackSmooth(3000), tailTone(tailCutoff), tailDarker(tailCutoff);
     const float muzzle = random.range(135, 165);
     for (std::size_t i = 0; i < out.size(); ++i) {
         const float t = i / rate;
@@ -112,9 +121,10 @@ Samples SoundSynth::shot(int variant) const
         const float crack = i < static_cast<std::size_t>(frames(0.0015f)) ? noise - crackSmooth(noise) : 0;
         const float thump = std::sin(2 * pi * muzzle * t) * envelope(i, 0.03f);
         const float bodyNoise = body(noise) * 4 * envelope(i, 0.04f);
-        const float tail = tailTone(noise) * 0.125f * envelope(i, 0.2f) * std::min(1.0f, t / 0.01f);
+        const float tail = tailDarker(tailTone(noise)) * 0.25f * envelope(i, 0.2f) * std::min(1.0f, t / 0.01f);
         out[i] = std::tanh(2.0f * (1.5f * crack + 0.9f * thump + bodyNoise + 3 * tail));
     }
+    fadeOut(out, 0.1f);
     normalise(out, 0.95f);
     return out;
 }
@@ -226,14 +236,14 @@ Samples SoundSynth::engine() const
         }
     }
     // Intake hiss, filtered twice round the loop so its start follows on from its end.
-    Samples hiss(out.size());
-    for (float& h : hiss)
-        h = random.range(-1, 1);
+    Samples noise(out.size()), hiss(out.size());
+    for (float& n : noise)
+        n = random.range(-1, 1);
     LowPass smooth(400);
     Resonator intake(300, 0.002f);
     for (int pass = 0; pass < 2; ++pass)
         for (int i = 0; i < length; ++i)
-            hiss[i] = smooth(intake(hiss[i]));
+            hiss[i] = smooth(intake(noise[i]));
     normalise(hiss, 0.1f);
     LowPass body(400);
     for (int pass = 0; pass < 2; ++pass)

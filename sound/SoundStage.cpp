@@ -13,7 +13,7 @@ const int poolSize = 32;
 const float referenceDistance = 30;
 const float maxDistance = 6000;
 // Under the effects: shots and the reload stand well above it.
-const float engineGain = 0.3f;
+const float engineGain = 0.12f;
 
 } // namespace
 

@@ -143,7 +143,7 @@ TEST(Sound, ABurstOfThirtyRoundsLeavesTheEnginePlaying)
     float ringing = ear.hear(0.05f).peak(0.045f, 0.05f);
     for (int frame = 0; frame < 200 && ear.rig.hud.magazine > 0; ++frame) {
         const Heard heard = ear.frame(0.05f);
-        onsets += heard.peak(0, 0.002f) > 2 * ringing;
+        onsets += heard.peak(0, 0.002f) > 4 * ringing;
         ringing = heard.peak(0.045f, 0.05f);
     }
     EXPECT_EQ(ear.rig.hud.magazine, 0);
