@@ -94,6 +94,7 @@ TEST(Install, DebianPackageNeedsRuntimeLibrariesOnlyAndItsContentsPlay)
     ASSERT_FALSE(pluginOwner.empty());
     EXPECT_NE(depends.find(pluginOwner.substr(0, pluginOwner.size() - 1)), std::string::npos) << depends;
     EXPECT_NE(depends.find("libois"), std::string::npos) << depends;
+    EXPECT_NE(depends.find("libopenal1"), std::string::npos) << depends;
     EXPECT_EQ(depends.find("-dev"), std::string::npos) << depends;
 
     const fs::path root = scratch.path / "root";
