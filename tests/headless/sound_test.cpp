@@ -3,7 +3,7 @@
 #include "sound/AudioDevice.h"
 #include "sound/SoundFrameListener.h"
 #include "sound/SoundStage.h"
-#include "targets/AbstractTarget.h"
+#include "targets/MeshTarget.h"
 #include "tests/headless/SoldierRig.h"
 #include "world/Level.h"
 
@@ -64,6 +64,22 @@ struct Ear {
             heard.left.push_back(both[i]), heard.right.push_back(both[i + 1]);
         return heard;
     }
+    // The camera, and the aim with it, at `camera` looking along -Z, aimed at `point`.
+    void lookFrom(const Ogre::Vector3& camera, const Ogre::Vector3& point)
+    {
+        DeprecatedPose::setPosition(rig.camera, camera);
+        DeprecatedPose::setDirection(rig.camera, Ogre::Vector3::NEGATIVE_UNIT_Z);
+        rig.soldier.setAimOrigin(camera);
+        rig.soldier.setAimDirection(point - camera);
+        listener.frameRenderingQueued({});
+    }
+    // A shot's hit on the level at the point, as the game's frame hears it.
+    Heard hit(const Ogre::Vector3& point, float seconds)
+    {
+        sharedLevel()->hitNearestTarget(point);
+        listener.frameRenderingQueued({});
+        return hear(seconds);
+    }
     void raiseRifle()
     {
         rig.soldier.aim(true);
@@ -99,6 +115,29 @@ TEST(Sound, ShotIsASharpOnsetAndAnEmptyMagazineClicksWithoutAShot)
     EXPECT_LT(click.rms(0.03f, 0.1f), 1.5f * engine);
 }
 
+// The reload is heard in three parts, each starting as its phase does: the magazine out as the count hides,
+// the new one in as the animation puts it in, the bolt as the count shows again.
+TEST(Sound, ReloadIsHeardInThreePartsAtThePhasesOfItsAnimation)
+{
+    Ear ear;
+    const float engine = ear.frame(0.5f).rms(0, 0.5f);
+    const Ogre::OverlayElement* count = Ogre::OverlayManager::getSingleton().getOverlayElement("Magazine");
+    ear.rig.soldier.reload();
+    std::string phases, starts;
+    bool loud = false, shown = true, magazineIn = false;
+    for (int frame = 0; frame < 20; ++frame) {
+        const bool wasLoud = loud;
+        loud = ear.frame(0.1f).rms(0, 0.1f) > 3 * engine;
+        starts += loud && !wasLoud ? 'x' : '.';
+        const bool in = !magazineIn && ear.rig.shootAnimation()->getTimePosition() >= 1.5f;
+        phases += shown != count->isVisible() || in ? 'x' : '.';
+        shown = count->isVisible();
+        magazineIn = magazineIn || in;
+    }
+    EXPECT_EQ(std::count(phases.begin(), phases.end(), 'x'), 3) << phases;
+    EXPECT_EQ(starts, phases);
+}
+
 // A hit on a crate sounds where it lands: from the left when the crate is on the camera's left, and
 // faint but there from 300 units away against 30.
 TEST(Sound, HitOnACrateSoundsFromWhereItLands)
@@ -112,16 +151,9 @@ TEST(Sound, HitOnACrateSoundsFromWhereItLands)
     const Ogre::Vector3 centre = crate->getCenter();
     float peaks[2] = {};
     for (int far = 0; far < 2; ++far) {
-        const Ogre::Vector3 camera = centre + Ogre::Vector3(far ? 300 : 30, 0, 0);
-        DeprecatedPose::setPosition(ear.rig.camera, camera);
-        DeprecatedPose::setDirection(ear.rig.camera, Ogre::Vector3::NEGATIVE_UNIT_Z);
-        ear.rig.soldier.setAimOrigin(camera);
-        ear.rig.soldier.setAimDirection(centre - camera);
-        ear.listener.frameRenderingQueued({});
+        ear.lookFrom(centre + Ogre::Vector3(far ? 300 : 30, 0, 0), centre);
         ear.hear(0.5f);
-        sharedLevel()->hitNearestTarget(centre + Ogre::Vector3(0, 12, 0));
-        ear.listener.frameRenderingQueued({});
-        const Heard hit = ear.hear(0.2f);
+        const Heard hit = ear.hit(centre + Ogre::Vector3(0, 12, 0), 0.2f);
         peaks[far] = hit.peak(0, 0.2f);
         if (!far) {
             EXPECT_GT(hit.peak(0, 0.2f, &hit.left), 3 * hit.peak(0, 0.2f, &hit.right));
@@ -154,4 +186,29 @@ TEST(Sound, ABurstOfThirtyRoundsLeavesTheEnginePlaying)
     const float after = ear.hear(0.5f).rms(0, 0.5f);
     EXPECT_GT(after, 0.5f * engine);
     EXPECT_LT(after, 2 * engine);
+}
+
+// The hit that cracks a crate and the one that breaks it ring on after the hit itself has died away;
+// the others do not, nor one on the broken crate.
+TEST(Sound, CrackAndBreakRingOnAfterTheirHits)
+{
+    Ear ear;
+    const auto& objects = sharedLevel()->getTargets();
+    const auto intact = std::find_if(objects.begin() + 4, objects.begin() + 35, [](AbstractTarget* object) {
+        const MeshTarget* crate = static_cast<MeshTarget*>(object);
+        return crate->getHealth() == crate->getMaxHealth();
+    });
+    ASSERT_NE(intact, objects.begin() + 35);
+    const Ogre::Vector3 centre = (*intact)->getCenter();
+    ear.lookFrom(centre + Ogre::Vector3(30, 0, 0), centre);
+    ear.hear(0.5f);
+    // Health 70, 13.5 a hit: cracked by the third, broken by the sixth.
+    float plain = 0;
+    std::string rings;
+    for (int hit = 0; hit < 7; ++hit) {
+        const float after = ear.hit(centre, 0.5f).rms(0.15f, 0.4f);
+        plain = hit ? plain : after;
+        rings += after > 3 * plain ? 'x' : '.';
+    }
+    EXPECT_EQ(rings, "..x..x.");
 }
