@@ -143,11 +143,13 @@ Samples SoundSynth::magazineOut() const
 {
     Random random(11);
     Samples out(frames(0.3f));
+    // A scrape from 1 to 3 kHz: the band-pass's skirts trimmed above.
     Resonator band(1800, 0.0008f);
+    LowPass trim(3000), trimMore(3000);
     for (std::size_t i = 0; i < out.size(); ++i) {
         const float t = i / rate;
         const float swell = std::sin(pi * std::min(1.0f, t / 0.22f));
-        out[i] = band(random.range(-1, 1)) * swell * swell;
+        out[i] = trimMore(trim(band(random.range(-1, 1)))) * swell * swell;
     }
     strike(out, frames(0.22f), {{2600, 0.006f, 1}, {4100, 0.004f, 0.6f}}, 0.6f, 0.001f, random);
     normalise(out, 0.45f);
