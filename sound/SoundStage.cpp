@@ -89,20 +89,22 @@ bool SoundStage::enginePlaying() const
     return state == AL_PLAYING;
 }
 
-// The next source of the pool that is not playing; when all are, the one started longest ago.
+// The next source of the pool that is not playing; when all are, the next in turn, which is the one
+// started longest ago.
 unsigned int SoundStage::startSource(SoundBank::Clip clip, float gain, float pitch)
 {
-    ALuint source = pool[nextInPool];
+    std::size_t chosen = nextInPool;
     for (std::size_t tried = 0; tried < pool.size(); ++tried) {
+        const std::size_t index = (nextInPool + tried) % pool.size();
         ALint state = AL_STOPPED;
-        alGetSourcei(pool[(nextInPool + tried) % pool.size()], AL_SOURCE_STATE, &state);
+        alGetSourcei(pool[index], AL_SOURCE_STATE, &state);
         if (state != AL_PLAYING) {
-            source = pool[(nextInPool + tried) % pool.size()];
-            nextInPool = (nextInPool + tried) % pool.size();
+            chosen = index;
             break;
         }
     }
-    nextInPool = (nextInPool + 1) % pool.size();
+    nextInPool = (chosen + 1) % pool.size();
+    const ALuint source = pool[chosen];
     alSourceStop(source);
     alSourcei(source, AL_BUFFER, static_cast<ALint>(buffers[clip]));
     alSourcef(source, AL_GAIN, gain);
