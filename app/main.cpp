@@ -1,5 +1,6 @@
 #include "app/FatalError.h"
 #include "app/GameAssembly.h"
+#include "app/SoundStart.h"
 #include "app/Startup.h"
 
 #include <iostream>
@@ -9,6 +10,7 @@ int main()
     try {
         startEngine();
         assembleGame();
+        startSound();
         runMainLoop();
     } catch (...) {
         std::cerr << describeFatalError(std::current_exception()) << std::endl;

@@ -2,8 +2,10 @@
 // first frame, frame rate, processor time per frame (all threads, the renderer's included) and peak
 // memory on one line: MODE SECONDS_TO_FIRST_FRAME FRAMES_PER_SECOND CPU_MS_PER_FRAME PEAK_MB.
 // The game runs at a fixed frame time, so every run shows the same frames; "record" runs it once
-// and saves where everything stood in each frame, and "bare" replays that on the engine alone.
+// and saves where everything stood in each frame, and "bare" replays that on the engine alone; "sound"
+// is the game with its sound on the device OpenAL Soft opens by default.
 #include "app/GameAssembly.h"
+#include "app/SoundStart.h"
 #include "app/Startup.h"
 #include "hud/GameHud.h"
 #include "input/ThirdPersonCamera.h"
@@ -91,8 +93,9 @@ int main(int argc, char** argv)
     const std::string mode = argc > 1 ? argv[1] : "";
     const int frames = argc > 2 ? std::stoi(argv[2]) : 300;
     const std::string trackPath = argc > 3 ? argv[3] : "";
-    if ((mode != "game" && mode != "bare" && mode != "record") || (mode != "game" && trackPath.empty())) {
-        std::cerr << "usage: corvane_framerate game [FRAMES] | record|bare FRAMES TRACK" << std::endl;
+    const bool live = mode == "game" || mode == "sound";
+    if ((!live && mode != "bare" && mode != "record") || (!live && trackPath.empty())) {
+        std::cerr << "usage: corvane_framerate game|sound [FRAMES] | record|bare FRAMES TRACK" << std::endl;
         return 2;
     }
     const bool replaying = mode == "bare";
@@ -103,6 +106,8 @@ int main(int argc, char** argv)
         camera = buildBareScene();
     else
         assembleGame();
+    if (mode == "sound")
+        startSound();
     gRoot->renderOneFrame(frameTime);
     const double firstFrame = secondsSinceProcessStart();
 

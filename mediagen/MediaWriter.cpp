@@ -9,7 +9,12 @@
 #include <OgreRoot.h>
 #include <OgreSkeletonSerializer.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
+#include <stdexcept>
 
 namespace {
 
@@ -54,4 +59,37 @@ void MediaWriter::writeSkeleton(const Ogre::SkeletonPtr& skeleton, const std::st
 void MediaWriter::writePicture(const Canvas& canvas, const std::filesystem::path& path, bool withAlpha) const
 {
     canvas.toImage(withAlpha).save(prepared(folder, path));
+}
+
+namespace {
+
+void put(std::ofstream& out, std::uint32_t value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i)
+        out.put(static_cast<char>((value >> (8 * i)) & 0xFF));
+}
+
+} // namespace
+
+void MediaWriter::writeSound(const std::vector<float>& samples, int sampleRate, const std::string& path) const
+{
+    const std::uint32_t bytesPerSample = 2;
+    const std::uint32_t dataSize = static_cast<std::uint32_t>(samples.size()) * bytesPerSample;
+    std::ofstream out(prepared(folder, path), std::ios::binary);
+    out.write("RIFF", 4);
+    put(out, 36 + dataSize, 4);
+    out.write("WAVEfmt ", 8);
+    put(out, 16, 4);
+    put(out, 1, 2); // PCM
+    put(out, 1, 2); // mono
+    put(out, sampleRate, 4);
+    put(out, sampleRate * bytesPerSample, 4);
+    put(out, bytesPerSample, 2);
+    put(out, 16, 2);
+    out.write("data", 4);
+    put(out, dataSize, 4);
+    for (float sample : samples)
+        put(out, static_cast<std::uint16_t>(static_cast<std::int16_t>(std::lround(std::clamp(sample, -1.0f, 1.0f) * 32767))), 2);
+    if (!out)
+        throw std::runtime_error("cannot write " + path);
 }

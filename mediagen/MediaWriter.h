@@ -1,4 +1,5 @@
-// An engine with no render system and no window, writing meshes, skeletons and pictures into the media tree.
+// An engine with no render system and no window, writing meshes, skeletons, pictures and sounds into the
+// media tree.
 #pragma once
 
 #include <OgreMesh.h>
@@ -7,6 +8,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 class Canvas;
 
@@ -27,6 +29,8 @@ public:
     void writeMesh(const Ogre::MeshPtr& mesh, const std::string& subfolder) const;
     void writeSkeleton(const Ogre::SkeletonPtr& skeleton, const std::string& path) const;
     void writePicture(const Canvas& canvas, const std::filesystem::path& path, bool withAlpha = false) const;
+    // Mono 16-bit PCM WAVE; samples in [-1, 1].
+    void writeSound(const std::vector<float>& samples, int sampleRate, const std::string& path) const;
 
 private:
     std::string folder;

@@ -1,4 +1,4 @@
-// Writes the game's meshes, skeleton and pictures into a media tree, and its icon into an icon theme folder:
+// Writes the game's meshes, skeleton, pictures and sounds into a media tree, and its icon into an icon theme folder:
 // corvane-mediagen MEDIA_FOLDER ICON_FOLDER
 #include "mediagen/Canvas.h"
 #include "mediagen/CrateModel.h"
@@ -9,6 +9,7 @@
 #include "mediagen/RifleModel.h"
 #include "mediagen/SkyPainter.h"
 #include "mediagen/SoldierModel.h"
+#include "mediagen/SoundSynth.h"
 #include "mediagen/SurfacePainter.h"
 #include "mediagen/TargetModel.h"
 #include "mediagen/TargetPainter.h"
@@ -50,6 +51,28 @@ void writePictures(const MediaWriter& writer)
     writer.writePicture(HudPainter().crosshair(), "hud/crosshair.png", true);
 }
 
+void writeSounds(const MediaWriter& writer)
+{
+    const SoundSynth synth;
+    const auto write = [&](const SoundSynth::Samples& samples, const std::string& name) {
+        writer.writeSound(samples, SoundSynth::sampleRate, "sound/" + name + ".wav");
+    };
+    for (int variant = 0; variant < 3; ++variant)
+        write(synth.shot(variant), "shot_" + std::to_string(variant));
+    write(synth.emptyClick(), "click");
+    write(synth.magazineOut(), "magazine_out");
+    write(synth.magazineIn(), "magazine_in");
+    write(synth.bolt(), "bolt");
+    for (const bool board : {false, true}) {
+        const std::string material = board ? "board" : "wood";
+        for (int variant = 0; variant < 2; ++variant)
+            write(synth.hit(board, variant), material + "_hit_" + std::to_string(variant));
+        write(synth.crack(board), material + "_crack");
+        write(synth.breakApart(board), material + "_break");
+    }
+    write(synth.engine(), "engine");
+}
+
 const int iconSizes[] = {32, 48, 64, 128, 256};
 
 void writeIcons(const MediaWriter& writer, const std::filesystem::path& iconFolder)
@@ -77,6 +100,7 @@ int main(int argc, char** argv)
         TargetModel().write(writer);
         CrateModel().write(writer);
         writePictures(writer);
+        writeSounds(writer);
         writeIcons(writer, std::filesystem::absolute(argv[2]));
     } catch (const std::exception& error) {
         std::cerr << "corvane-mediagen: " << error.what() << std::endl;

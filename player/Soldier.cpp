@@ -2,6 +2,7 @@
 
 #include "common/MediaContract.h"
 #include "hud/GameHud.h"
+#include "player/DryFireListener.h"
 #include "world/Level.h"
 
 #include <OgreAnimationState.h>
@@ -49,6 +50,7 @@ Soldier::Soldier(Ogre::SceneManager* sceneManager, GameHud* hud, Level* level)
     , riding(false)
     , hud(hud)
     , level(level)
+    , dryFireListener(nullptr)
 {
     entity = sceneManager->createEntity("player", Media::soldierMesh);
     node = sceneManager->getRootSceneNode()->createChildSceneNode(Ogre::Vector3::ZERO, Ogre::Quaternion::IDENTITY);
@@ -166,7 +168,14 @@ void Soldier::fire(bool pressed)
 {
     if (upperBodyAction == Reload || upperBodyState != Shoot)
         return;
+    if (pressed && hud->magazine <= 0 && dryFireListener)
+        dryFireListener->dryFire();
     upperBodyAction = pressed && fireRound() ? Firing : HoldAim;
+}
+
+void Soldier::setDryFireListener(DryFireListener* listener)
+{
+    dryFireListener = listener;
 }
 
 void Soldier::reload()

@@ -5,6 +5,7 @@
 #include <OgrePrerequisites.h>
 #include <OgreVector.h>
 
+class DryFireListener;
 class GameHud;
 class Level;
 
@@ -41,6 +42,8 @@ public:
     bool aim(bool pressed);
     // Trigger pulled (true) or released (false).
     void fire(bool pressed);
+    // Told of every pull of the trigger on an empty magazine; none by default.
+    void setDryFireListener(DryFireListener* listener);
     // Starts a reload if the upper body is free.
     void reload();
     // One shot: ray cast from the aim origin along the aim, hit scored into the HUD.
@@ -72,4 +75,5 @@ private:
     Ogre::SceneNode* handNode;
     GameHud* hud;
     Level* level;
+    DryFireListener* dryFireListener;
 };

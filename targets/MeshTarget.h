@@ -11,6 +11,7 @@ public:
     Ogre::Real getRadius() override;
 
     Ogre::Real getHealth() const { return health; }
+    Ogre::Real getMaxHealth() const { return maxHealth; }
 
 protected:
     MeshTarget(Ogre::SceneManager* scene, const Ogre::String& entityName, const Ogre::String& meshName,

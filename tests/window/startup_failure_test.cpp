@@ -39,6 +39,8 @@ TEST(StartupFailure, EachFailureNamedOnOneLine)
         {"MainOverlay", [](const fs::path& media) { fs::remove(media / "hud.overlay"); }},
         {"truck.mesh", [](const fs::path& media) { fs::resize_file(media / "truck/truck.mesh", 100); }},
         {"ground.png", [](const fs::path& media) { fs::remove_all(media / "plane"); }},
+        {"'sound/shot_0.wav' is missing", [](const fs::path& media) { fs::remove(media / "sound/shot_0.wav"); }},
+        {"'sound/engine.wav' is corrupt", [](const fs::path& media) { fs::resize_file(media / "sound/engine.wav", 1000); }},
         {"cannot open the X display", {}, "env -u DISPLAY"},
     };
     for (const char* file : {"character/soldier.mesh", "character/soldier.skeleton", "character/rifle.mesh", "truck/truck.mesh",

@@ -1,0 +1,22 @@
+// The game's sound effects, synthesised: mono, 48 kHz, peak-normalised floats.
+#pragma once
+
+#include <vector>
+
+class SoundSynth {
+public:
+    using Samples = std::vector<float>;
+    static constexpr int sampleRate = 48000;
+
+    Samples shot(int variant) const;
+    Samples emptyClick() const;
+    Samples magazineOut() const;
+    Samples magazineIn() const;
+    Samples bolt() const;
+    // Wood (a crate) or a painted board (a target).
+    Samples hit(bool board, int variant) const;
+    Samples crack(bool board) const;
+    Samples breakApart(bool board) const;
+    // A loop of a whole number of engine cycles.
+    Samples engine() const;
+};
