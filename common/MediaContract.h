@@ -1,5 +1,5 @@
 // What the game, the media generator and the tools must agree on: the names the game asks the media
-// for, the time points of "up_shoot" it jumps between, and how the rifle hangs in the hand.
+// for, the time points of "up_shoot" it jumps between, how the rifle hangs in the hand, and the sounds.
 #pragma once
 
 namespace Media {
@@ -45,5 +45,27 @@ inline constexpr const char* required[] = {
     targetCracked, targetDestroyed, crateCracked, crateDestroyed, ground, sky, deck,
 };
 } // namespace Materials
+
+// The sounds, one file a clip: mono 16-bit PCM WAVE at this rate.
+namespace Sounds {
+inline constexpr int sampleRate = 48000;
+inline constexpr int shotVariants = 3;
+inline constexpr int hitVariants = 2;
+
+enum Clip {
+    Shot0, Shot1, Shot2, Click, MagazineOut, MagazineIn, Bolt,
+    WoodHit0, WoodHit1, WoodCrack, WoodBreak, BoardHit0, BoardHit1, BoardCrack, BoardBreak,
+    Engine, ClipCount
+};
+static_assert(Shot0 + shotVariants == Click && WoodHit0 + hitVariants == WoodCrack && BoardHit0 + hitVariants == BoardCrack);
+
+// In the order of Clip.
+inline constexpr const char* files[ClipCount] = {
+    "sound/shot_0.wav", "sound/shot_1.wav", "sound/shot_2.wav", "sound/click.wav", "sound/magazine_out.wav",
+    "sound/magazine_in.wav", "sound/bolt.wav", "sound/wood_hit_0.wav", "sound/wood_hit_1.wav", "sound/wood_crack.wav",
+    "sound/wood_break.wav", "sound/board_hit_0.wav", "sound/board_hit_1.wav", "sound/board_crack.wav",
+    "sound/board_break.wav", "sound/engine.wav",
+};
+} // namespace Sounds
 
 } // namespace Media

@@ -1,5 +1,6 @@
 #include "mediagen/MediaWriter.h"
 
+#include "common/MediaContract.h"
 #include "mediagen/Canvas.h"
 
 #include <OgreDefaultHardwareBufferManager.h>
@@ -71,7 +72,7 @@ void put(std::ofstream& out, std::uint32_t value, int bytes)
 
 } // namespace
 
-void MediaWriter::writeSound(const std::vector<float>& samples, int sampleRate, const std::string& path) const
+void MediaWriter::writeSound(const std::vector<float>& samples, const std::string& path) const
 {
     const std::uint32_t bytesPerSample = 2;
     const std::uint32_t dataSize = static_cast<std::uint32_t>(samples.size()) * bytesPerSample;
@@ -82,8 +83,8 @@ void MediaWriter::writeSound(const std::vector<float>& samples, int sampleRate, 
     put(out, 16, 4);
     put(out, 1, 2); // PCM
     put(out, 1, 2); // mono
-    put(out, sampleRate, 4);
-    put(out, sampleRate * bytesPerSample, 4);
+    put(out, Media::Sounds::sampleRate, 4);
+    put(out, Media::Sounds::sampleRate * bytesPerSample, 4);
     put(out, bytesPerSample, 2);
     put(out, 16, 2);
     out.write("data", 4);

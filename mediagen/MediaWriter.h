@@ -30,7 +30,7 @@ public:
     void writeSkeleton(const Ogre::SkeletonPtr& skeleton, const std::string& path) const;
     void writePicture(const Canvas& canvas, const std::filesystem::path& path, bool withAlpha = false) const;
     // Mono 16-bit PCM WAVE; samples in [-1, 1].
-    void writeSound(const std::vector<float>& samples, int sampleRate, const std::string& path) const;
+    void writeSound(const std::vector<float>& samples, const std::string& path) const;
 
 private:
     std::string folder;

@@ -1,5 +1,7 @@
 #include "mediagen/SoundSynth.h"
 
+#include "common/MediaContract.h"
+
 #include "mediagen/Random.h"
 
 #include <algorithm>
@@ -10,7 +12,7 @@ namespace {
 using Samples = SoundSynth::Samples;
 
 const float pi = 3.14159265f;
-const float rate = SoundSynth::sampleRate;
+const float rate = Media::Sounds::sampleRate;
 
 int frames(float seconds)
 {

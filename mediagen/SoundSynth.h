@@ -1,4 +1,4 @@
-// The game's sound effects, synthesised: mono, 48 kHz, peak-normalised floats.
+// The game's sound effects, synthesised: mono, at the sounds' rate, peak-normalised floats.
 #pragma once
 
 #include <vector>
@@ -6,7 +6,6 @@
 class SoundSynth {
 public:
     using Samples = std::vector<float>;
-    static constexpr int sampleRate = 48000;
 
     Samples shot(int variant) const;
     Samples emptyClick() const;

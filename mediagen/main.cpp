@@ -1,5 +1,6 @@
 // Writes the game's meshes, skeleton, pictures and sounds into a media tree, and its icon into an icon theme folder:
 // corvane-mediagen MEDIA_FOLDER ICON_FOLDER
+#include "common/MediaContract.h"
 #include "mediagen/Canvas.h"
 #include "mediagen/CrateModel.h"
 #include "mediagen/GroundPainter.h"
@@ -53,24 +54,22 @@ void writePictures(const MediaWriter& writer)
 
 void writeSounds(const MediaWriter& writer)
 {
+    using namespace Media::Sounds;
     const SoundSynth synth;
-    const auto write = [&](const SoundSynth::Samples& samples, const std::string& name) {
-        writer.writeSound(samples, SoundSynth::sampleRate, "sound/" + name + ".wav");
-    };
-    for (int variant = 0; variant < 3; ++variant)
-        write(synth.shot(variant), "shot_" + std::to_string(variant));
-    write(synth.emptyClick(), "click");
-    write(synth.magazineOut(), "magazine_out");
-    write(synth.magazineIn(), "magazine_in");
-    write(synth.bolt(), "bolt");
+    const auto write = [&](const SoundSynth::Samples& samples, int clip) { writer.writeSound(samples, files[clip]); };
+    for (int variant = 0; variant < shotVariants; ++variant)
+        write(synth.shot(variant), Shot0 + variant);
+    write(synth.emptyClick(), Click);
+    write(synth.magazineOut(), MagazineOut);
+    write(synth.magazineIn(), MagazineIn);
+    write(synth.bolt(), Bolt);
     for (const bool board : {false, true}) {
-        const std::string material = board ? "board" : "wood";
-        for (int variant = 0; variant < 2; ++variant)
-            write(synth.hit(board, variant), material + "_hit_" + std::to_string(variant));
-        write(synth.crack(board), material + "_crack");
-        write(synth.breakApart(board), material + "_break");
+        for (int variant = 0; variant < hitVariants; ++variant)
+            write(synth.hit(board, variant), (board ? BoardHit0 : WoodHit0) + variant);
+        write(synth.crack(board), board ? BoardCrack : WoodCrack);
+        write(synth.breakApart(board), board ? BoardBreak : WoodBreak);
     }
-    write(synth.engine(), "engine");
+    write(synth.engine(), Engine);
 }
 
 const int iconSizes[] = {32, 48, 64, 128, 256};

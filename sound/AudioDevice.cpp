@@ -1,7 +1,7 @@
 #include "sound/AudioDevice.h"
 
+#include "common/MediaContract.h"
 #include "sound/StderrCapture.h"
-#include "sound/WaveFile.h"
 
 #include <AL/alc.h>
 #include <AL/alext.h>
@@ -63,7 +63,7 @@ std::unique_ptr<AudioDevice> AudioDevice::openLoopback()
     if (!device)
         return nullptr;
     const ALCint attributes[] = {ALC_FORMAT_CHANNELS_SOFT, ALC_STEREO_SOFT, ALC_FORMAT_TYPE_SOFT, ALC_FLOAT_SOFT,
-        ALC_FREQUENCY, WaveFile::sampleRate, ALC_HRTF_SOFT, ALC_FALSE, ALC_OUTPUT_LIMITER_SOFT, ALC_FALSE, 0};
+        ALC_FREQUENCY, Media::Sounds::sampleRate, ALC_HRTF_SOFT, ALC_FALSE, ALC_OUTPUT_LIMITER_SOFT, ALC_FALSE, 0};
     return std::unique_ptr<AudioDevice>(new AudioDevice(device, alcCreateContext(device, attributes)));
 }
 

@@ -12,7 +12,7 @@ public:
     // Null when there is none or it fails; one line in the engine's log says which, and the library's own
     // messages go there instead of the console.
     static std::unique_ptr<AudioDevice> openDefault();
-    // Renders into memory only when asked: stereo, float, 48 kHz, exact to the sample.
+    // Renders into memory only when asked: stereo, float, at the sounds' rate, exact to the sample.
     static std::unique_ptr<AudioDevice> openLoopback();
 
     ~AudioDevice();

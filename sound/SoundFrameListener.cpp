@@ -65,7 +65,7 @@ bool SoundFrameListener::frameRenderingQueued(const Ogre::FrameEvent&)
 
 void SoundFrameListener::dryFire()
 {
-    stage->playNear(SoundBank::Click);
+    stage->playNear(Media::Sounds::Click);
 }
 
 // A shot takes a round; a reload only moves rounds from the reserve into the magazine.
@@ -73,8 +73,8 @@ void SoundFrameListener::playShots()
 {
     const int left = hud->magazine + hud->ammo;
     for (; rounds > left; --rounds) {
-        const int variant = std::uniform_int_distribution<int>(0, SoundBank::shotVariants - 1)(random);
-        stage->playNear(static_cast<SoundBank::Clip>(SoundBank::Shot0 + variant),
+        const int variant = std::uniform_int_distribution<int>(0, Media::Sounds::shotVariants - 1)(random);
+        stage->playNear(static_cast<Media::Sounds::Clip>(Media::Sounds::Shot0 + variant),
             shotGain * fromDecibels(vary(-shotGainSpread, shotGainSpread)), vary(1 - shotPitchSpread, 1 + shotPitchSpread));
     }
     rounds = left;
@@ -86,15 +86,15 @@ void SoundFrameListener::playReload()
 {
     const bool shown = magazineCount->isVisible();
     if (magazineShown && !shown) {
-        stage->playNear(SoundBank::MagazineOut);
+        stage->playNear(Media::Sounds::MagazineOut);
         magazineInDue = true;
     }
     if (magazineInDue && !shown && shootAnimation->getEnabled() && shootAnimation->getTimePosition() >= magazineInTime) {
-        stage->playNear(SoundBank::MagazineIn);
+        stage->playNear(Media::Sounds::MagazineIn);
         magazineInDue = false;
     }
     if (!magazineShown && shown) {
-        stage->playNear(SoundBank::Bolt);
+        stage->playNear(Media::Sounds::Bolt);
         magazineInDue = false;
     }
     magazineShown = shown;
@@ -108,13 +108,13 @@ void SoundFrameListener::playHits()
             continue;
         const Ogre::Real half = target.object->getMaxHealth() / 2;
         const Ogre::Vector3 point = hitPoint(target.object);
-        const int variant = std::uniform_int_distribution<int>(0, SoundBank::hitVariants - 1)(random);
-        const int first = target.board ? SoundBank::BoardHit0 : SoundBank::WoodHit0;
-        stage->playAt(static_cast<SoundBank::Clip>(first + variant), point, 1, vary(1 - hitPitchSpread, 1 + hitPitchSpread));
+        const int variant = std::uniform_int_distribution<int>(0, Media::Sounds::hitVariants - 1)(random);
+        const int first = target.board ? Media::Sounds::BoardHit0 : Media::Sounds::WoodHit0;
+        stage->playAt(static_cast<Media::Sounds::Clip>(first + variant), point, 1, vary(1 - hitPitchSpread, 1 + hitPitchSpread));
         if (target.health >= half && health < half && health >= 0)
-            stage->playAt(target.board ? SoundBank::BoardCrack : SoundBank::WoodCrack, point);
+            stage->playAt(target.board ? Media::Sounds::BoardCrack : Media::Sounds::WoodCrack, point);
         if (target.health >= 0 && health < 0)
-            stage->playAt(target.board ? SoundBank::BoardBreak : SoundBank::WoodBreak, point);
+            stage->playAt(target.board ? Media::Sounds::BoardBreak : Media::Sounds::WoodBreak, point);
         target.health = health;
     }
 }

@@ -1,6 +1,6 @@
 #include "sound/SoundStage.h"
 
-#include "sound/WaveFile.h"
+#include "common/MediaContract.h"
 
 #include <AL/al.h>
 
@@ -18,16 +18,16 @@ const float engineGain = 0.12f;
 } // namespace
 
 SoundStage::SoundStage(const SoundBank& bank)
-    : buffers(SoundBank::ClipCount)
+    : buffers(Media::Sounds::ClipCount)
     , pool(poolSize)
     , nextInPool(0)
     , engine(0)
 {
-    alGenBuffers(SoundBank::ClipCount, buffers.data());
-    for (int clip = 0; clip < SoundBank::ClipCount; ++clip) {
-        const std::vector<std::int16_t>& samples = bank.samples(static_cast<SoundBank::Clip>(clip));
+    alGenBuffers(Media::Sounds::ClipCount, buffers.data());
+    for (int clip = 0; clip < Media::Sounds::ClipCount; ++clip) {
+        const std::vector<std::int16_t>& samples = bank.samples(static_cast<Media::Sounds::Clip>(clip));
         alBufferData(buffers[clip], AL_FORMAT_MONO16, samples.data(),
-            static_cast<ALsizei>(samples.size() * sizeof(std::int16_t)), WaveFile::sampleRate);
+            static_cast<ALsizei>(samples.size() * sizeof(std::int16_t)), Media::Sounds::sampleRate);
     }
     alGenSources(poolSize, pool.data());
     alGenSources(1, &engine);
@@ -38,7 +38,7 @@ SoundStage::SoundStage(const SoundBank& bank)
     }
     alSourcef(engine, AL_REFERENCE_DISTANCE, referenceDistance);
     alSourcef(engine, AL_MAX_DISTANCE, maxDistance);
-    alSourcei(engine, AL_BUFFER, static_cast<ALint>(buffers[SoundBank::Engine]));
+    alSourcei(engine, AL_BUFFER, static_cast<ALint>(buffers[Media::Sounds::Engine]));
     alSourcei(engine, AL_LOOPING, AL_TRUE);
     alSourcef(engine, AL_GAIN, engineGain);
 }
@@ -49,7 +49,7 @@ SoundStage::~SoundStage()
     alSourceStop(engine);
     alDeleteSources(poolSize, pool.data());
     alDeleteSources(1, &engine);
-    alDeleteBuffers(SoundBank::ClipCount, buffers.data());
+    alDeleteBuffers(Media::Sounds::ClipCount, buffers.data());
 }
 
 void SoundStage::placeListener(const Ogre::Vector3& position, const Ogre::Vector3& direction, const Ogre::Vector3& up)
@@ -59,7 +59,7 @@ void SoundStage::placeListener(const Ogre::Vector3& position, const Ogre::Vector
     alListenerfv(AL_ORIENTATION, orientation);
 }
 
-void SoundStage::playAt(SoundBank::Clip clip, const Ogre::Vector3& position, float gain, float pitch)
+void SoundStage::playAt(Media::Sounds::Clip clip, const Ogre::Vector3& position, float gain, float pitch)
 {
     const ALuint source = startSource(clip, gain, pitch);
     alSourcei(source, AL_SOURCE_RELATIVE, AL_FALSE);
@@ -67,7 +67,7 @@ void SoundStage::playAt(SoundBank::Clip clip, const Ogre::Vector3& position, flo
     alSourcePlay(source);
 }
 
-void SoundStage::playNear(SoundBank::Clip clip, float gain, float pitch)
+void SoundStage::playNear(Media::Sounds::Clip clip, float gain, float pitch)
 {
     const ALuint source = startSource(clip, gain, pitch);
     alSourcei(source, AL_SOURCE_RELATIVE, AL_TRUE);
@@ -91,7 +91,7 @@ bool SoundStage::enginePlaying() const
 
 // The next source of the pool that is not playing; when all are, the next in turn, which is the one
 // started longest ago.
-unsigned int SoundStage::startSource(SoundBank::Clip clip, float gain, float pitch)
+unsigned int SoundStage::startSource(Media::Sounds::Clip clip, float gain, float pitch)
 {
     std::size_t chosen = nextInPool;
     for (std::size_t tried = 0; tried < pool.size(); ++tried) {

@@ -17,15 +17,15 @@ public:
 
     void placeListener(const Ogre::Vector3& position, const Ogre::Vector3& direction, const Ogre::Vector3& up);
     // Where it happens in the world.
-    void playAt(SoundBank::Clip clip, const Ogre::Vector3& position, float gain = 1, float pitch = 1);
+    void playAt(Media::Sounds::Clip clip, const Ogre::Vector3& position, float gain = 1, float pitch = 1);
     // The player's own sounds, at the listener.
-    void playNear(SoundBank::Clip clip, float gain = 1, float pitch = 1);
+    void playNear(Media::Sounds::Clip clip, float gain = 1, float pitch = 1);
     // Starts the loop on first use.
     void placeEngine(const Ogre::Vector3& position);
     bool enginePlaying() const;
 
 private:
-    unsigned int startSource(SoundBank::Clip clip, float gain, float pitch);
+    unsigned int startSource(Media::Sounds::Clip clip, float gain, float pitch);
 
     std::vector<unsigned int> buffers;
     std::vector<unsigned int> pool;

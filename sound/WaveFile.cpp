@@ -1,5 +1,7 @@
 #include "sound/WaveFile.h"
 
+#include "common/MediaContract.h"
+
 #include <stdexcept>
 
 namespace {
@@ -30,9 +32,9 @@ void checkFormat(const std::string& bytes, std::size_t at, std::uint32_t size)
     if (size < formatSize)
         fail("format chunk too short");
     if (field(bytes, at, 2) != pcmFormat || field(bytes, at + 2, 2) != channels
-        || field(bytes, at + 4, 4) != WaveFile::sampleRate || field(bytes, at + 8, 4) != WaveFile::sampleRate * bytesPerSample
+        || field(bytes, at + 4, 4) != Media::Sounds::sampleRate || field(bytes, at + 8, 4) != Media::Sounds::sampleRate * bytesPerSample
         || field(bytes, at + 12, 2) != bytesPerSample || field(bytes, at + 14, 2) != bitsPerSample)
-        fail("not mono 16-bit PCM at 48000 Hz");
+        fail("not mono 16-bit PCM at " + std::to_string(Media::Sounds::sampleRate) + " Hz");
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-// Reads a sound of the media tree: mono 16-bit PCM WAVE at 48 kHz, checked chunk by chunk.
+// Reads a sound of the media tree: mono 16-bit PCM WAVE at the sounds' rate, checked chunk by chunk.
 #pragma once
 
 #include <cstdint>
@@ -6,8 +6,6 @@
 #include <vector>
 
 namespace WaveFile {
-
-constexpr int sampleRate = 48000;
 
 // The samples of a whole file; throws std::runtime_error saying what is wrong with it.
 std::vector<std::int16_t> decode(const std::string& bytes);

@@ -14,7 +14,7 @@
 
 namespace {
 
-const int rate = 48000;
+const int rate = Media::Sounds::sampleRate;
 
 // Left and right, as rendered.
 struct Heard {
