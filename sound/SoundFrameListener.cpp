@@ -1,5 +1,6 @@
 #include "sound/SoundFrameListener.h"
 
+#include "common/MediaContract.h"
 #include "hud/GameHud.h"
 #include "player/Soldier.h"
 #include "sound/SoundStage.h"
@@ -18,8 +19,8 @@
 
 namespace {
 
-// Where "up_shoot" puts the new magazine in during a reload.
-const Ogre::Real magazineInTime = 1.5f;
+// A reload rejoins "up_shoot" here, reaching for the new magazine.
+const Ogre::Real magazineInTime = Media::ShootTimes::reloadRejoin;
 const float shotGain = 0.8f;
 // +-2 dB and +-5 % a shot, so that automatic fire does not sound mechanical.
 const float shotGainSpread = 2;
@@ -39,7 +40,7 @@ SoundFrameListener::SoundFrameListener(SoundStage* stage, GameHud* hud, Level* l
     , hud(hud)
     , soldier(soldier)
     , truck(level->getTruckNode())
-    , shootAnimation(soldierEntity->getAnimationState("up_shoot"))
+    , shootAnimation(soldierEntity->getAnimationState(Media::upperShootAnimation))
     , magazineCount(Ogre::OverlayManager::getSingleton().getOverlayElement("Magazine"))
     , camera(camera)
     , rounds(hud->magazine + hud->ammo)
