@@ -1,4 +1,5 @@
 // The generated media and the hand-written scripts, loaded through the real engine.
+#include "common/MediaContract.h"
 #include "tests/headless/HeadlessGame.h"
 
 #include <Ogre.h>
@@ -49,7 +50,7 @@ struct PosedSoldier {
     // Along the barrel of the rifle, which the game turns a quarter about X in the hand.
     Vector3 rifleAlong() const
     {
-        return skeleton->getBone("hand_r")->_getDerivedOrientation() * Ogre::Quaternion(Ogre::Degree(90), Vector3::UNIT_X) * Vector3::UNIT_Y;
+        return skeleton->getBone("hand_r")->_getDerivedOrientation() * Ogre::Quaternion(Ogre::Degree(Media::rifleTurnDegrees), Vector3::UNIT_X) * Vector3::UNIT_Y;
     }
 };
 
@@ -65,14 +66,15 @@ TEST(Media, SoldierAnimationsSplitIntoTwoChannelsAndJoinWhereTheGameJumps)
             EXPECT_EQ(legBones.count(soldier.skeleton->getBone(track.first)->getName()), name[0] == 'l' ? 1u : 0u) << name;
     }
 
+    using namespace Media::ShootTimes;
     auto grip = [&](const std::string& animation, float time) { return soldier.at("hand_r", animation, time); };
-    EXPECT_GT(soldier.length("up_shoot"), 1.8f);
-    const Vector3 aim = grip("up_shoot", 0.75f);
+    EXPECT_GT(soldier.length("up_shoot"), magazineHome);
+    const Vector3 aim = grip("up_shoot", aimPose);
     EXPECT_LT(aim.x, 0.0f) << "facing +Z, his right hand is on the -X side";
-    EXPECT_GT(grip("up_shoot", 0.775f).distance(aim), 0.2f) << "a visible recoil kick";
-    EXPECT_LT(grip("up_shoot", 0.8f).distance(aim), 0.01f) << "each recoil cycle ends where the next starts";
-    EXPECT_LT(grip("up_shoot", 1.1f).distance(aim), 0.01f) << "the aim is held until 1.4";
-    EXPECT_LT(grip("up_shoot", 1.5f).distance(grip("up_shoot", 0.5f)), 0.05f) << "a reload jumps from 0.5 to 1.5";
+    EXPECT_GT(grip("up_shoot", (aimPose + recoilEnd) / 2).distance(aim), 0.2f) << "a visible recoil kick";
+    EXPECT_LT(grip("up_shoot", recoilEnd).distance(aim), 0.01f) << "each recoil cycle ends where the next starts";
+    EXPECT_LT(grip("up_shoot", lowerStart).distance(aim), 0.01f) << "the aim is held until the lowering";
+    EXPECT_LT(grip("up_shoot", reloadRejoin).distance(grip("up_shoot", reloadLeave)), 0.05f) << "a reload jumps across";
     EXPECT_LT(grip("up_shoot", soldier.length("up_shoot")).distance(grip("up_weapon_hold", 0)), 0.1f) << "lowered to the carry";
     EXPECT_LT(soldier.rifleAlong().y, -0.3f) << "carried low, pointing down";
     EXPECT_LT(grip("up_weapon_hold", soldier.length("up_weapon_hold")).distance(grip("up_weapon_hold", 0)), 0.01f);
