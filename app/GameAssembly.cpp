@@ -1,8 +1,11 @@
 #include "app/GameAssembly.h"
 
+#include "app/MaterialNames.h"
 #include "app/mainFrameListener.h"
 #include "app/Startup.h"
 #include "app/platform/DeprecatedPose.h"
+#include "app/platform/DrawOrder.h"
+#include "app/platform/HazeCulling.h"
 #include "hud/GameHud.h"
 #include "input/InputHandler.h"
 #include "input/PlayerController.h"
@@ -47,6 +50,10 @@ void assembleGame()
 
     gPlayerController = new PlayerController(gPlayer, gFollowCamera, gHud);
     gInputHandler->setController(gPlayerController);
+
+    // Work the software renderer would do for nothing, left out; the picture stays the same.
+    cullPastHaze(gSceneManager, gCamera);
+    drawSkyLast(gSceneManager, gSceneManager->getEntity("GroundEntity"), MaterialNames::sky);
 
     gRoot->addFrameListener(new mainFrameListener());
 }

@@ -1,10 +1,16 @@
 #include "app/Startup.h"
+#include "app/platform/DrawOrder.h"
+#include "app/platform/HazeCulling.h"
 
 #include <Ogre.h>
 
 #include "tests/window/GameRun.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
 
 using Ogre::ColourValue;
 using Ogre::Vector3;
@@ -24,11 +30,9 @@ static ColourValue seenAt(const Ogre::Camera* camera, const Vector3& point)
     return sum;
 }
 
-// A crate alone on the ground, straight ahead at 40, 300 and 490 units.
-TEST(Haze, ACrateKeepsItsWoodInMidFieldAndFadesIntoTheGroundBeforeTheFarClip)
+// The engine with the ground, the sky box and a crate, "haze crate"; the camera 25 above the origin.
+static Ogre::Camera* startHazeScene()
 {
-    const GameRun scratch;
-    scratch.enter();
     startEngine();
     Ogre::SceneNode* root = gSceneManager->getRootSceneNode();
     Ogre::MeshManager::getSingleton().createPlane("haze ground", "General", Ogre::Plane(Vector3::UNIT_Y, 0),
@@ -38,12 +42,22 @@ TEST(Haze, ACrateKeepsItsWoodInMidFieldAndFadesIntoTheGroundBeforeTheFarClip)
     gSceneManager->setSkyBox(true, "Sky", 10);
     Ogre::SceneNode* crate = root->createChildSceneNode();
     crate->setScale(Vector3(15));
-    crate->attachObject(gSceneManager->createEntity("doboz.mesh"));
+    crate->attachObject(gSceneManager->createEntity("haze crate", "doboz.mesh"));
     Ogre::Camera* camera = gSceneManager->createCamera("Haze Camera");
     camera->setNearClipDistance(1);
     camera->setFarClipDistance(500);
     gRenderWindow->addViewport(camera);
     root->createChildSceneNode(Vector3(0, 25, 0))->attachObject(camera);
+    return camera;
+}
+
+// A crate alone on the ground, straight ahead at 40, 300 and 490 units.
+TEST(Haze, ACrateKeepsItsWoodInMidFieldAndFadesIntoTheGroundBeforeTheFarClip)
+{
+    const GameRun scratch;
+    scratch.enter();
+    Ogre::Camera* camera = startHazeScene();
+    Ogre::SceneNode* crate = gSceneManager->getEntity("haze crate")->getParentSceneNode();
 
     // The crate's front face, or the ground beside it on the side away from its shadow.
     auto look = [&](float distance, float aside) {
@@ -58,4 +72,52 @@ TEST(Haze, ACrateKeepsItsWoodInMidFieldAndFadesIntoTheGroundBeforeTheFarClip)
     EXPECT_GT(midSaturation / nearSaturation, 0.6f) << "wood still reads as wood at 300";
     EXPECT_NEAR(midHue, nearHue, 0.03f) << "in its own hue";
     EXPECT_LT(std::abs(apart.r) + std::abs(apart.g) + std::abs(apart.b), 0.1f) << "faded into the ground at 490";
+}
+
+static std::vector<unsigned char> framePixels()
+{
+    gRoot->renderOneFrame();
+    const size_t width = gRenderWindow->getWidth(), height = gRenderWindow->getHeight();
+    std::vector<unsigned char> pixels(width * height * 3);
+    gRenderWindow->copyContentsToMemory(
+        Ogre::Box(0, 0, width, height), Ogre::PixelBox(width, height, 1, Ogre::PF_BYTE_RGB, pixels.data()));
+    return pixels;
+}
+
+// Left out past the haze, and measured again every frame, in view or not, so that it casts its shadow
+// once it has come near out of view; the sky box drawn last shows the same picture as drawn first.
+TEST(Haze, WorkPastTheHazeAndUnderTheSceneIsLeftOutAndThePictureStays)
+{
+    const GameRun scratch;
+    scratch.enter();
+    Ogre::Camera* camera = startHazeScene();
+    Ogre::Entity* crate = gSceneManager->getEntity("haze crate");
+    camera->getParentSceneNode()->lookAt(Vector3(0, 8, -100), Ogre::Node::TS_WORLD);
+    cullPastHaze(gSceneManager, camera);
+    const float pastHaze = distancePastHaze(camera, 485);
+    EXPECT_GT(pastHaze, 485 * 1.2f) << "farther in the corners of the view";
+
+    crate->getParentSceneNode()->setPosition(0, 8, -pastHaze - 30);
+    gRoot->renderOneFrame();
+    EXPECT_FALSE(crate->isVisible()) << "left out past the haze";
+    crate->getParentSceneNode()->setPosition(0, 8, -pastHaze + 30);
+    gRoot->renderOneFrame();
+    EXPECT_TRUE(crate->isVisible()) << "drawn while any of it may show";
+    crate->getParentSceneNode()->setPosition(0, 8, -pastHaze - 30);
+    gRoot->renderOneFrame();
+    crate->getParentSceneNode()->setPosition(0, 8, 30);
+    gRoot->renderOneFrame();
+    EXPECT_TRUE(crate->isVisible()) << "near again behind the camera, it casts its shadow";
+
+    crate->getParentSceneNode()->setPosition(0, 8, -60);
+    const std::vector<unsigned char> skyFirst = framePixels();
+    drawSkyLast(gSceneManager, gSceneManager->getEntity("haze ground"), "Sky");
+    const std::vector<unsigned char> skyLast = framePixels();
+    int differing = 0, largest = 0;
+    for (size_t i = 0; i < skyFirst.size(); ++i) {
+        const int difference = std::abs(skyFirst[i] - skyLast[i]);
+        differing += difference > 0;
+        largest = std::max(largest, difference);
+    }
+    EXPECT_LE(largest, 2) << differing << " values differ";
 }
