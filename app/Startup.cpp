@@ -9,6 +9,7 @@
 #include "app/platform/QuietLog.h"
 #include "app/platform/ShadowVolumePrograms.h"
 #include "app/platform/SplitPassFog.h"
+#include "app/platform/ThreadedMesa.h"
 #include "app/platform/WindowClose.h"
 
 #include <OgreLight.h>
@@ -95,6 +96,7 @@ void startEngine()
     gRoot->loadPlugin(renderSystemPlugin());
     gRoot->loadPlugin(octreePlugin());
     gRoot->setRenderSystem(firstAvailableRenderer());
+    preferMesaGlThread();
     gRoot->initialise(false, "OGRE Render Window", Ogre::BLANKSTRING);
     gRenderWindow = gRoot->createRenderWindow("Corvane", 1024, 768, false, nullptr);
     acceptCloseRequests(gRenderWindow);
