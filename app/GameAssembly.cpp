@@ -1,12 +1,15 @@
 #include "app/GameAssembly.h"
 
-#include "app/mainFrameListener.h"
 #include "app/Startup.h"
-#include "platform/DeprecatedPose.h"
+#include "app/mainFrameListener.h"
+#include "common/MediaContract.h"
 #include "hud/GameHud.h"
 #include "input/InputHandler.h"
 #include "input/PlayerController.h"
 #include "input/ThirdPersonCamera.h"
+#include "platform/DeprecatedPose.h"
+#include "platform/DrawOrder.h"
+#include "platform/HazeCulling.h"
 #include "player/Soldier.h"
 #include "world/Level.h"
 
@@ -47,6 +50,10 @@ void assembleGame()
 
     gPlayerController = new PlayerController(gPlayer, gFollowCamera, gHud);
     gInputHandler->setController(gPlayerController);
+
+    // Work the software renderer would do for nothing, left out; the picture stays the same.
+    cullPastHaze(gSceneManager, gCamera);
+    drawSkyLast(gSceneManager, gSceneManager->getEntity("GroundEntity"), Media::Materials::sky);
 
     gRoot->addFrameListener(new mainFrameListener());
 }

@@ -9,6 +9,7 @@
 #include "platform/QuietLog.h"
 #include "platform/ShadowVolumePrograms.h"
 #include "platform/SplitPassFog.h"
+#include "platform/ThreadedMesa.h"
 #include "platform/WindowClose.h"
 
 #include <OgreLight.h>
@@ -98,6 +99,7 @@ void startEngine()
     gRoot->loadPlugin(renderSystemPlugin());
     gRoot->loadPlugin(octreePlugin());
     gRoot->setRenderSystem(firstAvailableRenderer());
+    preferMesaGlThread();
     gRoot->initialise(false, "OGRE Render Window", Ogre::BLANKSTRING);
     gRenderWindow = gRoot->createRenderWindow("Corvane", 1024, 768, false, nullptr);
     acceptCloseRequests(gRenderWindow);

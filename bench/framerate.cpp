@@ -1,23 +1,25 @@
-// Renders the game, or the same frames of the same scene with no game logic, and reports time to
-// first frame, frame rate, processor time per frame (all threads, the renderer's included) and peak
-// memory on one line: MODE SECONDS_TO_FIRST_FRAME FRAMES_PER_SECOND CPU_MS_PER_FRAME PEAK_MB.
-// The game runs at a fixed frame time, so every run shows the same frames; "record" runs it once
-// and saves where everything stood in each frame, and "bare" replays that on the engine alone; "sound"
-// is the game with its sound on the device OpenAL Soft opens by default.
+// Plays a fixed session of the game (ScriptedPlay) at a fixed frame time, so that every run and
+// every build shows the same frames, and reports on one line: FRAMES_PER_SECOND CPU_MS_PER_FRAME
+// DRAW_CALLS_PER_FRAME SECONDS_TO_FIRST_FRAME (processor time of all threads, the renderer's included;
+// the first frame counted from the start of the process). Given a folder, it also saves every
+// SAVE_EVERY-th frame there as a binary PPM, the frame-rate caption hidden, for compare_frames; saving
+// slows the run, so figures of such a run are not comparable. With "sound" first, the game plays with
+// its sound on the device OpenAL Soft opens by default.
 #include "app/GameAssembly.h"
-#include "app/SoundStart.h"
 #include "app/Startup.h"
-#include "hud/GameHud.h"
-#include "input/ThirdPersonCamera.h"
-#include "player/Soldier.h"
-#include "world/Level.h"
+// A build of an older tree, compared against, has no sound.
+#if __has_include("app/SoundStart.h")
+#include "app/SoundStart.h"
+#define CORVANE_BENCH_HAS_SOUND
+#endif
 
-#include "SceneTrack.h"
+#include "ScriptedPlay.h"
 
-#include <OgreCamera.h>
 #include <OgreRenderWindow.h>
 #include <OgreRoot.h>
-#include <OgreSceneManager.h>
+
+#include <Overlay/OgreOverlayElement.h>
+#include <Overlay/OgreOverlayManager.h>
 
 #include <chrono>
 #include <cstdio>
@@ -25,6 +27,7 @@
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include <sys/resource.h>
 #include <time.h>
@@ -35,13 +38,20 @@ namespace {
 const int warmUpFrames = 20;
 const Ogre::Real frameTime = 1.0f / 60;
 
-// Seconds since this process was started, from the kernel's record of its start.
+double processorSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
 double secondsSinceProcessStart()
 {
     std::ifstream stat("/proc/self/stat");
-    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    const std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
     std::istringstream fields(text.substr(text.rfind(')') + 2));
     std::string field;
+    // The process's start time is the 22nd field, the state after the name the 3rd.
     for (int i = 3; i < 22; ++i)
         fields >> field;
     unsigned long long startTicks = 0;
@@ -51,84 +61,60 @@ double secondsSinceProcessStart()
     return now.tv_sec + now.tv_nsec / 1e9 - static_cast<double>(startTicks) / sysconf(_SC_CLK_TCK);
 }
 
-// The scene the game shows, with no frame listener: nothing moves unless a track is replayed.
-Ogre::Camera* buildBareScene()
+void saveFrame(const std::string& path)
 {
-    Ogre::Camera* camera = gSceneManager->createCamera("Main Camera");
-    camera->setFarClipDistance(500);
-    camera->setNearClipDistance(1);
-    gRenderWindow->addViewport(camera, 0, 0, 0, 1, 1);
-    GameHud* hud = new GameHud();
-    Level* level = new Level(gSceneManager);
-    Soldier* player = new Soldier(gSceneManager, hud, level);
-    player->setTruckNode(level->getTruckNode());
-    player->setRiding(true);
-    level->update(0, 0);
-    player->update(0, 0);
-    ThirdPersonCamera* follow = new ThirdPersonCamera();
-    follow->setCamera(camera);
-    follow->setTarget(player);
-    follow->update(0, 0);
-    hud->update(0, 0);
-    return camera;
-}
-
-rusage resourceUsage()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage;
-}
-
-double processorSeconds()
-{
-    const rusage usage = resourceUsage();
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    const size_t width = gRenderWindow->getWidth(), height = gRenderWindow->getHeight();
+    std::vector<unsigned char> pixels(width * height * 3);
+    gRenderWindow->copyContentsToMemory(Ogre::Box(0, 0, width, height),
+        Ogre::PixelBox(width, height, 1, Ogre::PF_BYTE_RGB, pixels.data()));
+    std::ofstream out(path, std::ios::binary);
+    out << "P6\n" << width << ' ' << height << "\n255\n";
+    out.write(reinterpret_cast<const char*>(pixels.data()), pixels.size());
+    if (!out)
+        throw std::runtime_error("cannot write " + path);
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    const std::string mode = argc > 1 ? argv[1] : "";
-    const int frames = argc > 2 ? std::stoi(argv[2]) : 300;
-    const std::string trackPath = argc > 3 ? argv[3] : "";
-    const bool live = mode == "game" || mode == "sound";
-    if ((!live && mode != "bare" && mode != "record") || (!live && trackPath.empty())) {
-        std::cerr << "usage: corvane_framerate game|sound [FRAMES] | record|bare FRAMES TRACK" << std::endl;
+    const bool withSound = argc > 1 && std::string(argv[1]) == "sound";
+    const std::vector<std::string> args(argv + 1 + withSound, argv + argc);
+    const int frames = args.size() > 0 ? std::stoi(args[0]) : 600;
+    const std::string saveFolder = args.size() > 1 ? args[1] : "";
+    const int saveEvery = args.size() > 2 ? std::stoi(args[2]) : 10;
+    if (frames <= 0 || saveEvery <= 0) {
+        std::cerr << "usage: corvane_framerate [sound] [FRAMES [SAVE_FOLDER [SAVE_EVERY]]]" << std::endl;
         return 2;
     }
-    const bool replaying = mode == "bare";
-    const bool recording = mode == "record";
     startEngine();
-    Ogre::Camera* camera = nullptr;
-    if (replaying)
-        camera = buildBareScene();
-    else
-        assembleGame();
-    if (mode == "sound")
+    assembleGame();
+#ifdef CORVANE_BENCH_HAS_SOUND
+    if (withSound)
         startSound();
-    gRoot->renderOneFrame(frameTime);
-    const double firstFrame = secondsSinceProcessStart();
+#endif
+    if (!saveFolder.empty())
+        Ogre::OverlayManager::getSingleton().getOverlayElement("FPS")->hide();
 
-    SceneTrack track;
-    if (replaying) {
-        track.load(trackPath);
-        track.apply(gSceneManager, camera, 0);
-    }
-    if (recording)
-        track.capture(gSceneManager, gCamera);
-    int frame = 1;
+    ScriptedPlay play;
+    int frame = 0;
+    size_t drawCalls = 0;
     auto renderFrame = [&]() {
-        if (replaying)
-            track.apply(gSceneManager, camera, frame);
+        play.beforeFrame(frame, frameTime);
         gRoot->renderOneFrame(frameTime);
-        if (recording)
-            track.capture(gSceneManager, gCamera);
+        drawCalls += gRenderWindow->getStatistics().batchCount;
+        if (!saveFolder.empty() && frame % saveEvery == 0) {
+            char name[32];
+            std::snprintf(name, sizeof name, "/frame%04d.ppm", frame);
+            saveFrame(saveFolder + name);
+        }
         ++frame;
     };
-    for (int i = 0; i < warmUpFrames; ++i)
+    renderFrame();
+    const double firstFrame = secondsSinceProcessStart();
+    for (int i = 1; i < warmUpFrames; ++i)
         renderFrame();
+    drawCalls = 0;
     const double startProcessor = processorSeconds();
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < frames; ++i)
@@ -136,10 +122,8 @@ int main(int argc, char** argv)
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     const double processorMsPerFrame = (processorSeconds() - startProcessor) * 1000 / frames;
 
-    if (recording)
-        track.save(trackPath);
-    std::printf("%s %.3f %.2f %.2f %.1f\n", mode.c_str(), firstFrame, frames / seconds, processorMsPerFrame,
-                resourceUsage().ru_maxrss / 1024.0);
+    std::printf("%.2f %.2f %.1f %.3f\n", frames / seconds, processorMsPerFrame, static_cast<double>(drawCalls) / frames,
+        firstFrame);
     std::fflush(stdout);
     std::_Exit(0);
 }

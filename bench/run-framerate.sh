@@ -1,39 +1,59 @@
 #!/usr/bin/env bash
-# Frame rate, time to first frame, processor time per frame and peak memory of the game against the
-# bare engine showing the same frames (recorded from the game once, replayed with no game logic), and of
-# the game with its sound against the game without, on a 1024x768 window under Xvfb. The sound plays on
-# OpenAL Soft's null device, which mixes everything as a sound card would and throws it away (SOUND_DRIVER
-# picks another). Runs alternate bare, game and sound, game and sound taking turns; each ratio is the median of the ratios of
-# neighbouring runs, which share the machine's load of the moment.
+# This build against a build of today's main on the same fixed session of play (corvane_framerate),
+# on a 1024x768 window under Xvfb: first the likeness of every saved frame (the frame-rate caption
+# hidden), then frame rate, processor time and draw calls per frame. Runs alternate today's build and
+# this one; each ratio is the median of the ratios of neighbouring runs, which share the machine's
+# load of the moment.
+#
+# BASE_BUILD names a build folder of today's main holding corvane_framerate built from this tree's
+# bench/; without it, one is made in $BUILD_DIR/baseline from commit $BASE_COMMIT.
+#
+# The cost of the sound: BASE_BUILD=build SOUND=1 compares this build without its sound and with it,
+# played on OpenAL Soft's null device, which mixes everything as a sound card would and throws it away
+# (SOUND_DRIVER picks another).
 set -euo pipefail
-cd "${BUILD_DIR:-$(dirname "$0")/../build}"
-runs=${RUNS:-7}
-frames=${FRAMES:-300}
-sound_driver=${SOUND_DRIVER:-null}
-results=$(mktemp)
-track=$(mktemp)
-trap 'rm -f "$results" "$track"' EXIT
-../scripts/with-xvfb.sh ./corvane_framerate record "$frames" "$track" > /dev/null 2>&1
-declare -A figures
-for run in $(seq "$runs"); do
-  # Game and sound take turns in going first.
-  order="bare game sound"
-  [ $((run % 2)) -eq 0 ] && order="bare sound game"
-  for mode in $order; do
-    figures[$mode]=$(ALSOFT_DRIVERS=$sound_driver ../scripts/with-xvfb.sh ./corvane_framerate "$mode" "$frames" "$track" \
-      2> /dev/null | grep -E '^(bare|game|sound) ' | cut -d' ' -f2-)
-  done
-  echo "${figures[bare]} ${figures[game]} ${figures[sound]}" >> "$results"
+here=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${BUILD_DIR:-$here/build}" && pwd)
+runs=${RUNS:-5}
+frames=${FRAMES:-600}
+save_every=${SAVE_EVERY:-10}
+base_commit=${BASE_COMMIT:-f386edd}
+
+if [ -z "${BASE_BUILD:-}" ]; then
+  source_dir="$build/baseline/source"
+  [ -d "$source_dir" ] || git -C "$here" worktree add --detach "$source_dir" "$base_commit" > /dev/null 2>&1
+  cp "$here"/bench/* "$source_dir/bench/"
+  # That tree has one library for the whole game.
+  sed -i 's/corvane_shell/corvane_game/' "$source_dir/bench/CMakeLists.txt"
+  cmake -S "$source_dir" -B "$build/baseline/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+  cmake --build "$build/baseline/build" -j2 --target corvane_framerate > /dev/null
+  BASE_BUILD="$build/baseline/build"
+fi
+base=$(cd "$BASE_BUILD" && pwd)
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+sound="" columns="today's main | this build | this / today's"
+[ -z "${SOUND:-}" ] || sound=sound columns="without sound | with sound | with / without"
+export ALSOFT_DRIVERS=${SOUND_DRIVER:-null}
+play_in() { local folder=$1; shift; (cd "$folder" && "$here/scripts/with-xvfb.sh" ./corvane_framerate "$@" 2> /dev/null | tail -n 1); }
+
+mkdir "$work/base" "$work/new"
+play_in "$base" "$frames" "$work/base" "$save_every" > /dev/null
+play_in "$build" "$frames" "$work/new" "$save_every" > /dev/null
+read -r compared lowest mean identical worst < <("$build/corvane_compare_frames" "$work/base" "$work/new")
+
+for _ in $(seq "$runs"); do
+  echo "$(play_in "$base" "$frames") $(play_in "$build" $sound "$frames")" >> "$work/results"
 done
-# Columns of a line of $results: start, fps, cpu, memory of bare (1-4), of game (5-8), of sound (9-12).
-median() { awk "{print $1}" "$results" | sort -g | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
-row() {
-  printf '| %s | %s | %s | %s | %.3f | %.3f |\n' "$1" "$(median "\$$2")" "$(median "\$$(($2 + 4))")" \
-    "$(median "\$$(($2 + 8))")" "$(median "\$$(($2 + 4)) / \$$2")" "$(median "\$$(($2 + 8)) / \$$(($2 + 4))")"
-}
-printf '| median of %s runs each | bare engine | game | game with sound | game / bare | sound / game |\n' "$runs"
-printf '|---|---|---|---|---|---|\n'
-row 'frames per second' 2
-row 'time to first frame (s)' 1
-row 'processor time per frame, all threads (ms)' 3
-row 'peak resident memory (MB)' 4
+# Columns of a line of results: today's fps, cpu, draw calls, first frame, then this build's.
+median() { awk "{print $1}" "$work/results" | sort -g | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+row() { printf '| %s | %s | %s | %.3f |\n' "$1" "$(median "\$$2")" "$(median "\$$(($2 + 4))")" "$(median "\$$(($2 + 4)) / \$$2")"; }
+printf '| median of %s runs each, %s frames | %s |\n|---|---|---|---|\n' "$runs" "$frames" "$columns"
+row 'frames per second' 1
+row 'processor time per frame, all threads (ms)' 2
+row 'draw calls per frame' 3
+row 'time to first frame (s)' 4
+printf '\n| %s frames saved, every %sth | |\n|---|---|\n' "$compared" "$save_every"
+printf '| lowest SSIM on luma | %s (%s) |\n| mean SSIM on luma | %s |\n| byte-identical frames | %s |\n' \
+  "$lowest" "$worst" "$mean" "$identical"

@@ -1,4 +1,6 @@
 #include "app/Startup.h"
+#include "platform/DrawOrder.h"
+#include "platform/HazeCulling.h"
 
 #include <Ogre.h>
 
@@ -34,10 +36,10 @@ static ColourValue seenAt(const Ogre::Camera* camera, const Vector3& point)
     return std::accumulate(pixels.begin(), pixels.end(), ColourValue(0, 0, 0, 0)) / pixels.size();
 }
 
-// A crate alone on the ground, straight ahead at 40, 300 and 490 units.
-TEST(Haze, ACrateKeepsItsWoodInMidFieldAndFadesIntoTheGroundBeforeTheFarClipOverTexturedLitGround)
+// The engine, run in the scratch folder, with the ground, the sky box and a crate, "haze crate"; the
+// camera 25 above the origin.
+static Ogre::Camera* startHazeScene(const GameRun& scratch)
 {
-    const GameRun scratch;
     scratch.enter();
     startEngine();
     Ogre::SceneNode* root = gSceneManager->getRootSceneNode();
@@ -49,12 +51,21 @@ TEST(Haze, ACrateKeepsItsWoodInMidFieldAndFadesIntoTheGroundBeforeTheFarClipOver
     gSceneManager->setSkyBox(true, "Sky", 10);
     Ogre::SceneNode* crate = root->createChildSceneNode();
     crate->setScale(Vector3(15));
-    crate->attachObject(gSceneManager->createEntity("doboz.mesh"));
+    crate->attachObject(gSceneManager->createEntity("haze crate", "doboz.mesh"));
     Ogre::Camera* camera = gSceneManager->createCamera("Haze Camera");
     camera->setNearClipDistance(1);
     camera->setFarClipDistance(500);
     gRenderWindow->addViewport(camera);
     root->createChildSceneNode(Vector3(0, 25, 0))->attachObject(camera);
+    return camera;
+}
+
+// A crate alone on the ground, straight ahead at 40, 300 and 490 units.
+TEST(Haze, ACrateKeepsItsWoodInMidFieldAndFadesIntoTheGroundBeforeTheFarClipOverTexturedLitGround)
+{
+    const GameRun scratch;
+    Ogre::Camera* camera = startHazeScene(scratch);
+    Ogre::SceneNode* crate = gSceneManager->getEntity("haze crate")->getParentSceneNode();
 
     // The crate's front face, or the ground beside it on the side away from its shadow.
     auto look = [&](float distance, float aside) {
@@ -79,4 +90,32 @@ TEST(Haze, ACrateKeepsItsWoodInMidFieldAndFadesIntoTheGroundBeforeTheFarClipOver
     const ColourValue grass = seenAt(camera, Vector3(-20, 0, -36));
     EXPECT_GT(grass.g - grass.b, 0.1f) << "green, not the haze";
     EXPECT_LT(seenAt(camera, Vector3(10.5f, 0, -36)).g, 0.7f * seenAt(camera, Vector3(20, 0, -36)).g);
+}
+
+// Left out past the haze, and measured every frame in view or not, so that it casts its shadow once
+// it has come near out of view; the sky box drawn last shows what it showed drawn first.
+TEST(Haze, WorkPastTheHazeAndUnderTheSceneIsLeftOutAndThePictureStays)
+{
+    const GameRun scratch;
+    Ogre::Camera* camera = startHazeScene(scratch);
+    Ogre::Entity* crate = gSceneManager->getEntity("haze crate");
+    cullPastHaze(gSceneManager, camera);
+    const float pastHaze = distancePastHaze(camera, 485);
+    auto drawnAt = [&](float z) {
+        crate->getParentSceneNode()->setPosition(0, 8, z);
+        gRoot->renderOneFrame();
+        return crate->isVisible();
+    };
+    EXPECT_TRUE(!drawnAt(-pastHaze - 30) && drawnAt(-pastHaze + 30) && !drawnAt(-pastHaze - 30) && drawnAt(30))
+        << "left out once wholly past the haze; near again behind the camera, it casts its shadow";
+
+    crate->getParentSceneNode()->setPosition(0, 8, -60);
+    const Vector3 crateGroundAndSky[] = {{0, 8, -52.5f}, {30, 0, -200}, {0, 60, -300}};
+    auto seen = [&](int i) { return seenAt(camera, crateGroundAndSky[i]); };
+    const ColourValue skyFirst[] = {seen(0), seen(1), seen(2)};
+    drawSkyLast(gSceneManager, gSceneManager->getEntity("haze ground"), "Sky");
+    for (int i = 0; i < 3; ++i) {
+        const ColourValue apart = seen(i) - skyFirst[i];
+        EXPECT_LT(std::abs(apart.r) + std::abs(apart.g) + std::abs(apart.b), 0.01f) << i;
+    }
 }
