@@ -53,6 +53,10 @@ private:
     std::vector<Ogre::MovableObject*> objects;
 };
 
+// Kept for the rest of the run, as the game's objects are; the scene manager forgets its listeners
+// when the engine shuts down.
+DistanceRefresh* distanceRefresh = nullptr;
+
 } // namespace
 
 Ogre::Real distancePastHaze(const Ogre::Camera* camera, Ogre::Real hazeEnd)
@@ -74,6 +78,6 @@ void cullPastHaze(Ogre::SceneManager* scene, Ogre::Camera* camera)
         entity->setRenderingDistance(distancePastHaze(camera, hazeEnd));
         culled.push_back(entity);
     }
-    // Owned by the scene manager's listener list for the rest of the run, as the game's objects are.
-    scene->addListener(new DistanceRefresh(camera, std::move(culled)));
+    distanceRefresh = new DistanceRefresh(camera, std::move(culled));
+    scene->addListener(distanceRefresh);
 }
