@@ -9,7 +9,6 @@
 #include "platform/QuietLog.h"
 #include "platform/ShadowVolumePrograms.h"
 #include "platform/SplitPassFog.h"
-#include "platform/ThreadedMesa.h"
 #include "platform/WindowClose.h"
 
 #include <OgreLight.h>
@@ -99,7 +98,6 @@ void startEngine()
     gRoot->loadPlugin(renderSystemPlugin());
     gRoot->loadPlugin(octreePlugin());
     gRoot->setRenderSystem(firstAvailableRenderer());
-    preferMesaGlThread();
     gRoot->initialise(false, "OGRE Render Window", Ogre::BLANKSTRING);
     gRenderWindow = gRoot->createRenderWindow("Corvane", 1024, 768, false, nullptr);
     acceptCloseRequests(gRenderWindow);

@@ -1,8 +1,0 @@
-#include "platform/ThreadedMesa.h"
-
-#include <cstdlib>
-
-void preferMesaGlThread()
-{
-    setenv("mesa_glthread", "true", 0);
-}
