@@ -42,6 +42,9 @@ struct Heard {
 // The soldier's rig with the game's sound beside it, as the game wires it.
 struct Ear {
     SoldierRig rig;
+    // The HUD's elements are the engine's, shared by every rig: shown as this rig's HUD has them before
+    // the listener first looks, so that an earlier test's reload is not heard ending here.
+    const bool hudShown = (rig.frames(1, 0, true), true);
     std::unique_ptr<AudioDevice> device = AudioDevice::openLoopback();
     SoundBank bank;
     SoundStage stage{bank};
