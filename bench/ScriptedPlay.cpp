@@ -46,6 +46,13 @@ void hitUntil(AbstractTarget* object, bool destroyed)
 
 } // namespace
 
+const char* const ScriptedPlay::partNames[PartCount] = {"riding, rifle carried", "rifle raised, firing, aim swept", "on foot"};
+
+ScriptedPlay::Part ScriptedPlay::partOf(int frame)
+{
+    return frame < raiseRifle ? Riding : frame < stepOff ? RifleRaised : OnFoot;
+}
+
 void ScriptedPlay::beforeFrame(int frame, float frameTime)
 {
     PlayerController* controller = gPlayerController;

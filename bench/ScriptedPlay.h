@@ -10,6 +10,11 @@ public:
     // Input of the frame about to be rendered, counting from the first.
     void beforeFrame(int frame, float frameTime);
 
+    // The parts of the session, for figures of their own.
+    enum Part { Riding, RifleRaised, OnFoot, PartCount };
+    static const char* const partNames[PartCount];
+    static Part partOf(int frame);
+
 private:
     void damageNearestObjects();
 

@@ -1,7 +1,8 @@
 // Plays a fixed session of the game (ScriptedPlay) at a fixed frame time, so that every run and
 // every build shows the same frames, and reports on one line: FRAMES_PER_SECOND CPU_MS_PER_FRAME
 // DRAW_CALLS_PER_FRAME SECONDS_TO_FIRST_FRAME (processor time of all threads, the renderer's included;
-// the first frame counted from the start of the process). Given a folder, it also saves every
+// the first frame counted from the start of the process), then FRAMES_PER_SECOND CPU_MS_PER_FRAME of
+// each part of the session in turn. Given a folder, it also saves every
 // SAVE_EVERY-th frame there as a binary PPM, the frame-rate caption hidden, for compare_frames; saving
 // slows the run, so figures of such a run are not comparable. With "sound" first, the game plays with
 // its sound on the device OpenAL Soft opens by default.
@@ -21,6 +22,7 @@
 #include <Overlay/OgreOverlayElement.h>
 #include <Overlay/OgreOverlayManager.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -99,9 +101,19 @@ int main(int argc, char** argv)
     ScriptedPlay play;
     int frame = 0;
     size_t drawCalls = 0;
+    struct Share {
+        int frames = 0;
+        double seconds = 0, processor = 0;
+    } parts[ScriptedPlay::PartCount];
     auto renderFrame = [&]() {
         play.beforeFrame(frame, frameTime);
+        const auto frameStart = std::chrono::steady_clock::now();
+        const double frameProcessor = processorSeconds();
         gRoot->renderOneFrame(frameTime);
+        Share& part = parts[ScriptedPlay::partOf(frame)];
+        part.seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - frameStart).count();
+        part.processor += processorSeconds() - frameProcessor;
+        ++part.frames;
         drawCalls += gRenderWindow->getStatistics().batchCount;
         if (!saveFolder.empty() && frame % saveEvery == 0) {
             char name[32];
@@ -115,6 +127,8 @@ int main(int argc, char** argv)
     for (int i = 1; i < warmUpFrames; ++i)
         renderFrame();
     drawCalls = 0;
+    for (Share& part : parts)
+        part = Share();
     const double startProcessor = processorSeconds();
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < frames; ++i)
@@ -122,8 +136,11 @@ int main(int argc, char** argv)
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     const double processorMsPerFrame = (processorSeconds() - startProcessor) * 1000 / frames;
 
-    std::printf("%.2f %.2f %.1f %.3f\n", frames / seconds, processorMsPerFrame, static_cast<double>(drawCalls) / frames,
+    std::printf("%.2f %.2f %.1f %.3f", frames / seconds, processorMsPerFrame, static_cast<double>(drawCalls) / frames,
         firstFrame);
+    for (const Share& part : parts)
+        std::printf(" %.2f %.2f", part.frames / std::max(part.seconds, 1e-9), part.processor * 1000 / std::max(part.frames, 1));
+    std::printf("\n");
     std::fflush(stdout);
     std::_Exit(0);
 }

@@ -46,14 +46,22 @@ read -r compared lowest mean identical worst < <("$build/corvane_compare_frames"
 for _ in $(seq "$runs"); do
   echo "$(play_in "$base" "$frames") $(play_in "$build" $sound "$frames")" >> "$work/results"
 done
-# Columns of a line of results: today's fps, cpu, draw calls, first frame, then this build's.
+# A line of results holds each build's figures in turn: fps, cpu, draw calls, first frame, then fps
+# and cpu of each part of the session (riding, rifle raised, on foot).
+width=10
 median() { awk "{print $1}" "$work/results" | sort -g | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
-row() { printf '| %s | %s | %s | %.3f |\n' "$1" "$(median "\$$2")" "$(median "\$$(($2 + 4))")" "$(median "\$$(($2 + 4)) / \$$2")"; }
+row() { printf '| %s | %s | %s | %.3f |\n' "$1" "$(median "\$$2")" "$(median "\$$(($2 + width))")" "$(median "(\$$2 ? \$$(($2 + width)) / \$$2 : 0)")"; }
 printf '| median of %s runs each, %s frames | %s |\n|---|---|---|---|\n' "$runs" "$frames" "$columns"
 row 'frames per second' 1
 row 'processor time per frame, all threads (ms)' 2
 row 'draw calls per frame' 3
 row 'time to first frame (s)' 4
+column=5
+for part in 'riding, rifle carried' 'rifle raised, firing, aim swept' 'on foot'; do
+  row "$part: frames per second" $column
+  row "$part: processor time per frame (ms)" $((column + 1))
+  column=$((column + 2))
+done
 printf '\n| %s frames saved, every %sth | |\n|---|---|\n' "$compared" "$save_every"
 printf '| lowest SSIM on luma | %s (%s) |\n| mean SSIM on luma | %s |\n| byte-identical frames | %s |\n' \
   "$lowest" "$worst" "$mean" "$identical"
