@@ -1,5 +1,6 @@
 #include "mediagen/MeshBuilder.h"
 
+#include <OgreEdgeListBuilder.h>
 #include <OgreHardwareBufferManager.h>
 #include <OgreMaterialManager.h>
 #include <OgreMeshManager.h>
@@ -66,6 +67,11 @@ void MeshBuilder::useTextureDensity(float repeatsPerUnit)
     textureDensity = repeatsPerUnit;
 }
 
+void MeshBuilder::castShadows(bool cast)
+{
+    castingShadows = cast;
+}
+
 MeshBuilder::Part& MeshBuilder::part()
 {
     if (parts.empty())
@@ -78,7 +84,7 @@ std::uint16_t MeshBuilder::addVertex(const Vector3& position, const Vector3& nor
     Part& target = part();
     if (target.vertices.size() >= std::numeric_limits<std::uint16_t>::max())
         throw std::length_error("MeshBuilder: too many vertices for 16-bit indices in " + target.material);
-    target.vertices.push_back(Vertex{position, normal.normalisedCopy(), uv, currentBone});
+    target.vertices.push_back(Vertex{position, normal.normalisedCopy(), uv, currentBone, castingShadows});
     return static_cast<std::uint16_t>(target.vertices.size() - 1);
 }
 
@@ -304,6 +310,44 @@ void MeshBuilder::buildSubMesh(Ogre::Mesh& mesh, const Part& source) const
     }
 }
 
+void MeshBuilder::leaveOutOfShadow(Ogre::EdgeData& edges) const
+{
+    // Each part has vertex data of its own, which the edge list numbers as its vertex set.
+    std::vector<bool> casts;
+    for (const Ogre::EdgeData::Triangle& triangle : edges.triangles)
+        casts.push_back(parts[triangle.vertexSet].vertices[triangle.vertIndex[0]].castsShadow);
+    std::vector<size_t> renumbered(edges.triangles.size());
+    size_t kept = 0;
+    for (Ogre::EdgeData::EdgeGroup& group : edges.edgeGroups) {
+        const size_t first = kept;
+        for (size_t i = group.triStart; i < group.triStart + group.triCount; ++i) {
+            if (!casts[i])
+                continue;
+            renumbered[i] = kept;
+            edges.triangles[kept] = edges.triangles[i];
+            edges.triangleFaceNormals[kept] = edges.triangleFaceNormals[i];
+            ++kept;
+        }
+        group.triStart = first;
+        group.triCount = kept - first;
+        auto left = std::remove_if(group.edges.begin(), group.edges.end(), [&](const Ogre::EdgeData::Edge& edge) {
+            // The edge list welds equal positions, which could join two shapes.
+            if (!edge.degenerate && casts[edge.triIndex[0]] != casts[edge.triIndex[1]])
+                throw std::logic_error("MeshBuilder: a shape that casts a shadow touches one that does not");
+            return !casts[edge.triIndex[0]];
+        });
+        group.edges.erase(left, group.edges.end());
+        for (Ogre::EdgeData::Edge& edge : group.edges) {
+            edge.triIndex[0] = renumbered[edge.triIndex[0]];
+            if (!edge.degenerate)
+                edge.triIndex[1] = renumbered[edge.triIndex[1]];
+        }
+    }
+    edges.triangles.resize(kept);
+    edges.triangleFaceNormals.resize(kept);
+    edges.triangleLightFacings.resize(kept);
+}
+
 Ogre::MeshPtr MeshBuilder::build(const std::string& name, Ogre::SkeletonPtr skeleton,
     const Ogre::AxisAlignedBox& reach) const
 {
@@ -322,5 +366,6 @@ Ogre::MeshPtr MeshBuilder::build(const std::string& name, Ogre::SkeletonPtr skel
     mesh->_setBounds(bounds, false);
     mesh->_setBoundingSphereRadius(std::max(bounds.getMinimum().length(), bounds.getMaximum().length()));
     mesh->buildEdgeList();
+    leaveOutOfShadow(*mesh->getEdgeList());
     return mesh;
 }

@@ -19,6 +19,11 @@ public:
     void useBone(unsigned short bone);
     // Texture repeats per unit of length on the shapes that follow; 0 spreads the texture over each face.
     void useTextureDensity(float repeatsPerUnit);
+    // Whether the shapes that follow cast a shadow volume (they do unless told otherwise). A shape
+    // whose shadow falls within a bigger one's can be left out: its own volume would only lay more
+    // stencil layers over the same pixels.
+    void castShadows(bool cast);
+
 
     void addBox(const Ogre::Vector3& centre, const Ogre::Vector3& halfSize,
         const Ogre::Quaternion& turn = Ogre::Quaternion::IDENTITY);
@@ -34,8 +39,8 @@ public:
     // Divides every position by `factor`, for a mesh that its node stretches back by that much.
     void scaleDown(const Ogre::Vector3& factor);
 
-    // A mesh of all shapes with edge lists for stencil shadows; its bounds are those of the vertices,
-    // grown to include `reach` (for parts of a skinned mesh that move out of their bind pose).
+    // A mesh of all shapes, with an edge list of those that cast stencil shadows; its bounds are those
+    // of the vertices, grown to include `reach` (for parts of a skinned mesh that move out of their bind pose).
     Ogre::MeshPtr build(const std::string& name, Ogre::SkeletonPtr skeleton = Ogre::SkeletonPtr(),
         const Ogre::AxisAlignedBox& reach = Ogre::AxisAlignedBox::BOX_NULL) const;
 
@@ -45,6 +50,7 @@ private:
         Ogre::Vector3 normal;
         Ogre::Vector2 uv;
         unsigned short bone;
+        bool castsShadow;
     };
     struct Part {
         std::string material;
@@ -61,9 +67,12 @@ private:
     void addEllipsoidBand(const Ogre::Vector3& centre, const Ogre::Vector3& radii, const Ogre::Quaternion& turn,
         int rings, int sides, int lastRing);
     void buildSubMesh(Ogre::Mesh& mesh, const Part& part) const;
+    // Takes the triangles of shapes that cast no shadow out of the mesh's edge list.
+    void leaveOutOfShadow(Ogre::EdgeData& edges) const;
 
     std::vector<Part> parts;
     size_t currentPart = 0;
     unsigned short currentBone = 0;
     float textureDensity = 0.0f;
+    bool castingShadows = true;
 };

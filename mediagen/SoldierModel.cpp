@@ -75,7 +75,9 @@ void SoldierModel::dressLegs(MeshBuilder& mesh) const
         mesh.addTube(knee - Vector3(0, 0.1f, 0), hip + Vector3(0, 0.35f, 0), circle(0.5f), {0.66f, 0.64f}, limbSides);
         mesh.useBone(rig.bone(named("shin", side)));
         mesh.addTube(ankle + Vector3(0, 0.3f, 0.02f), knee + Vector3(0, 0.1f, 0), {0.4f, 0.42f}, circle(0.5f), limbSides);
+        mesh.castShadows(false);
         mesh.addBox(knee + Vector3(0, -0.05f, 0.42f), {0.3f, 0.32f, 0.12f}); // knee pad
+        mesh.castShadows(true);
 
         mesh.useMaterial(leather);
         mesh.useBone(rig.bone(named("foot", side)));
@@ -96,16 +98,22 @@ void SoldierModel::dressBody(MeshBuilder& mesh) const
     mesh.useMaterial(leather);
     mesh.useBone(rig.bone("root"));
     mesh.addTube({0, 6.95f, 0}, {0, 7.42f, 0}, {1.2f, 0.84f}, {1.2f, 0.84f}, 10); // belt
+    mesh.castShadows(false);
     mesh.addBox({0, 7.18f, 0.86f}, {0.26f, 0.2f, 0.06f});                         // buckle
+    mesh.castShadows(true);
     mesh.addBox({-1.05f, 6.85f, 0.35f}, {0.22f, 0.38f, 0.3f});                     // holster pouch
 
     mesh.useMaterial(gear);
     mesh.useBone(rig.bone("chest"));
     mesh.addTube({0, 8.3f, -0.02f}, {0, 10.12f, -0.05f}, {1.32f, 0.9f}, {1.42f, 0.9f}, 10); // vest
+    mesh.castShadows(false);
     for (float x : {-0.7f, 0.0f, 0.7f})
         mesh.addBox({x, 8.75f, 0.93f}, {0.28f, 0.36f, 0.17f}); // magazine pouches
+    mesh.castShadows(true);
     mesh.addBox({0, 9.25f, -1.22f}, {0.95f, 1.0f, 0.42f});      // pack
+    mesh.castShadows(false);
     mesh.addBox({0, 10.15f, -1.2f}, {0.9f, 0.14f, 0.4f});       // rolled mat on the pack
+    mesh.castShadows(true);
 }
 
 void SoldierModel::dressArms(MeshBuilder& mesh) const
@@ -128,7 +136,9 @@ void SoldierModel::dressArms(MeshBuilder& mesh) const
         mesh.useMaterial(skin);
         mesh.useBone(rig.bone(named("hand", side)));
         mesh.addBox(palm, {0.22f, 0.4f, 0.3f});
+        mesh.castShadows(false);
         mesh.addBox(palm + mirrored({-0.12f, 0.08f, 0.3f}, side), {0.08f, 0.2f, 0.09f}); // thumb
+        mesh.castShadows(true);
     }
 }
 
@@ -140,6 +150,8 @@ void SoldierModel::dressHead(MeshBuilder& mesh) const
     mesh.addTube({0, 10.0f, -0.05f}, {0, 11.0f, 0}, circle(0.37f), circle(0.34f), limbSides);
     mesh.useBone(rig.bone("head"));
     mesh.addEllipsoid({0, 11.6f, 0.08f}, {0.7f, 0.86f, 0.78f}, 8, 10);
+    // Small parts whose shadows fall within bigger ones' cast none of their own.
+    mesh.castShadows(false);
     mesh.addBox({0, 11.5f, 0.86f}, {0.1f, 0.17f, 0.1f}); // nose
     for (const Side& side : sides)
         mesh.addBox(mirrored({0.71f, 11.6f, 0.02f}, side), {0.07f, 0.18f, 0.12f}); // ear
@@ -149,6 +161,7 @@ void SoldierModel::dressHead(MeshBuilder& mesh) const
     for (const Side& side : sides)
         mesh.addBox(mirrored({0.26f, 11.72f, 0.78f}, side), {0.1f, 0.05f, 0.05f}); // eye
     mesh.addBox({0, 11.12f, 0.73f}, {0.22f, 0.035f, 0.05f});                       // mouth
+    mesh.castShadows(true);
 
     mesh.useMaterial(helmet);
     mesh.addDome({0, 11.92f, 0}, {0.98f, 1.06f, 1.08f}, 5, 12);
