@@ -18,6 +18,7 @@ private:
     void dressBody(MeshBuilder& mesh) const;
     void dressArms(MeshBuilder& mesh) const;
     void dressHead(MeshBuilder& mesh) const;
+    void castColumnShadow(MeshBuilder& mesh) const;
 
     Rig skeletonRig;
 };
