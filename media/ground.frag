@@ -3,21 +3,16 @@
 // ambient light, faded out with the haze; the sun, where no shadow falls, multiplying that by the
 // share of sunlight over ambient light; and the haze colour added over all. The haze is linear in
 // depth, as the fixed-function fog of the other materials.
-varying float depth;
-
 #if defined(SUNLIT)
-uniform vec4 sunColour;
-uniform vec4 ambientColour;
-uniform vec4 towardsSun;
-varying vec3 normal;
+varying vec3 sunShare;
 
 void main()
 {
-    float facing = max(dot(normalize(normal), normalize(towardsSun.xyz)), 0.0);
-    gl_FragColor = vec4(sunColour.rgb * facing / max(ambientColour.rgb, 0.001), 1.0);
+    gl_FragColor = vec4(sunShare, 1.0);
 }
 #else
 uniform vec4 hazeRange; // density, start, end, 1 / (end - start)
+varying float depth;
 
 float haze()
 {
