@@ -5,7 +5,10 @@
 // each part of the session in turn. Given a folder, it also saves every
 // SAVE_EVERY-th frame there as a binary PPM, the frame-rate caption hidden, for compare_frames; saving
 // slows the run, so figures of such a run are not comparable. With "sound" first, the game plays with
-// its sound on the device OpenAL Soft opens by default.
+// its sound on the device OpenAL Soft opens by default. With TURN_WAIT and TURN_PASS naming two pipes,
+// it takes turns with another run frame by frame: before each frame it waits for a byte from the one,
+// after it passes one on through the other, so that both runs meet the same load of the machine; the
+// waiting counts in no figure.
 #include "app/GameAssembly.h"
 #include "app/Startup.h"
 // A build of an older tree, compared against, has no sound.
@@ -24,10 +27,13 @@
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
+#include <cstdlib>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -62,6 +68,46 @@ double secondsSinceProcessStart()
     clock_gettime(CLOCK_BOOTTIME, &now);
     return now.tv_sec + now.tv_nsec / 1e9 - static_cast<double>(startTicks) / sysconf(_SC_CLK_TCK);
 }
+
+// Turns with another run, through two named pipes opened on the first wait.
+class Turns {
+public:
+    Turns() : waitPath(std::getenv("TURN_WAIT")), passPath(std::getenv("TURN_PASS")) {}
+
+    // Seconds spent waiting for the turn.
+    double await()
+    {
+        if (!waitPath || !passPath)
+            return 0;
+        const auto start = std::chrono::steady_clock::now();
+        if (!wait) {
+            // Each run opens the pipe it waits on first: the one given the first turn from outside gets
+            // through, and opening its other pipe lets the second run through.
+            wait = std::fopen(waitPath, "rb");
+            pass = std::fopen(passPath, "wb");
+            if (!wait || !pass)
+                throw std::runtime_error("cannot open the pipes of the turns");
+        }
+        if (std::fgetc(wait) == EOF)
+            throw std::runtime_error("the other run stopped taking turns");
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+
+    // The other run may have ended: a lost byte is no matter.
+    void handOver()
+    {
+        if (pass) {
+            std::fputc('x', pass);
+            std::fflush(pass);
+        }
+    }
+
+private:
+    const char* waitPath;
+    const char* passPath;
+    FILE* wait = nullptr;
+    FILE* pass = nullptr;
+};
 
 void saveFrame(const std::string& path)
 {
@@ -98,6 +144,9 @@ int main(int argc, char** argv)
     if (!saveFolder.empty())
         Ogre::OverlayManager::getSingleton().getOverlayElement("FPS")->hide();
 
+    signal(SIGPIPE, SIG_IGN);
+    Turns turns;
+    double waited = 0;
     ScriptedPlay play;
     int frame = 0;
     size_t drawCalls = 0;
@@ -106,6 +155,7 @@ int main(int argc, char** argv)
         double seconds = 0, processor = 0;
     } parts[ScriptedPlay::PartCount];
     auto renderFrame = [&]() {
+        waited += turns.await();
         play.beforeFrame(frame, frameTime);
         const auto frameStart = std::chrono::steady_clock::now();
         const double frameProcessor = processorSeconds();
@@ -121,19 +171,21 @@ int main(int argc, char** argv)
             saveFrame(saveFolder + name);
         }
         ++frame;
+        turns.handOver();
     };
     renderFrame();
-    const double firstFrame = secondsSinceProcessStart();
+    const double firstFrame = secondsSinceProcessStart() - waited;
     for (int i = 1; i < warmUpFrames; ++i)
         renderFrame();
     drawCalls = 0;
     for (Share& part : parts)
         part = Share();
     const double startProcessor = processorSeconds();
-    const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < frames; ++i)
         renderFrame();
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    double seconds = 0;
+    for (const Share& part : parts)
+        seconds += part.seconds;
     const double processorMsPerFrame = (processorSeconds() - startProcessor) * 1000 / frames;
 
     std::printf("%.2f %.2f %.1f %.3f", frames / seconds, processorMsPerFrame, static_cast<double>(drawCalls) / frames,

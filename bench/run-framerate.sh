@@ -8,6 +8,9 @@
 # BASE_BUILD names a build folder of today's main holding corvane_framerate built from this tree's
 # bench/; without it, one is made in $BUILD_DIR/baseline from commit $BASE_COMMIT.
 #
+# TURNS=1 plays the two builds at once instead, taking turns frame by frame, so that each pair of
+# runs meets the same load of the machine even when it changes by the second.
+#
 # The cost of the sound: BASE_BUILD=build SOUND=1 compares this build without its sound and with it,
 # played on OpenAL Soft's null device, which mixes everything as a sound card would and throws it away
 # (SOUND_DRIVER picks another).
@@ -43,8 +46,25 @@ play_in "$base" "$frames" "$work/base" "$save_every" > /dev/null
 play_in "$build" "$frames" "$work/new" "$save_every" > /dev/null
 read -r compared lowest mean identical worst < <("$build/corvane_compare_frames" "$work/base" "$work/new")
 
+# Both builds at once, the base build given the first turn.
+play_turns() {
+  mkfifo "$work/base_turn" "$work/new_turn"
+  (export TURN_WAIT="$work/base_turn" TURN_PASS="$work/new_turn"; play_in "$base" "$frames" > "$work/base_line") &
+  (export TURN_WAIT="$work/new_turn" TURN_PASS="$work/base_turn"; play_in "$build" $sound "$frames" > "$work/new_line") &
+  exec 3> "$work/base_turn"
+  printf x >&3
+  wait
+  exec 3>&-
+  rm "$work/base_turn" "$work/new_turn"
+  echo "$(cat "$work/base_line") $(cat "$work/new_line")"
+}
+
 for _ in $(seq "$runs"); do
-  echo "$(play_in "$base" "$frames") $(play_in "$build" $sound "$frames")" >> "$work/results"
+  if [ -n "${TURNS:-}" ]; then
+    play_turns >> "$work/results"
+  else
+    echo "$(play_in "$base" "$frames") $(play_in "$build" $sound "$frames")" >> "$work/results"
+  fi
 done
 # A line of results holds each build's figures in turn: fps, cpu, draw calls, first frame, then fps
 # and cpu of each part of the session (riding, rifle raised, on foot).
