@@ -1,5 +1,6 @@
 // What the game, the media generator and the tools must agree on: the names the game asks the media
-// for, the time points of "up_shoot" it jumps between, how the rifle hangs in the hand, and the sounds.
+// for (the window's icon among them), the time points of "up_shoot" it jumps between, how the rifle hangs
+// in the hand, and the sounds.
 #pragma once
 
 namespace Media {
@@ -9,6 +10,14 @@ inline constexpr const char* rifleMesh = "rifle.mesh";
 inline constexpr const char* truckMesh = "truck.mesh";
 inline constexpr const char* targetMesh = "target01.mesh";
 inline constexpr const char* crateMesh = "doboz.mesh";
+
+// The window's own icon, one picture a size, in the media tree's folder "icon".
+struct WindowIcon {
+    int size;
+    const char* file;
+};
+inline constexpr const char* windowIconFolder = "icon";
+inline constexpr WindowIcon windowIcons[] = {{32, "corvane_32.png"}, {48, "corvane_48.png"}, {64, "corvane_64.png"}};
 
 // The soldier's skeleton: the bone that holds the rifle, and the two channels' animations.
 inline constexpr const char* rifleHandBone = "hand_r";
