@@ -79,6 +79,7 @@ TEST(Install, DesktopFilesValidateAndTheDesktopEntryPlaysFromAReadOnlyInstallati
 
     std::smatch exec;
     const std::string entry = contentsOf(share / "applications/corvane.desktop");
+    EXPECT_NE(entry.find("\nStartupWMClass=Corvane\n"), std::string::npos);
     ASSERT_TRUE(std::regex_search(entry, exec, std::regex("\nExec=(.*)\n")));
     ASSERT_EQ(std::system(("chmod -R a-w '" + prefix.string() + "'").c_str()), 0);
     playAndQuit(scratch.path / "home", exec[1], true);
@@ -91,6 +92,12 @@ TEST(Install, DesktopFilesValidateAndTheDesktopEntryPlaysFromAReadOnlyInstallati
     const std::string output = outputOf("env -u XDG_STATE_HOME HOME='" + (scratch.path / "home").string() + "' timeout -s KILL 30 "
         + exec[1].str() + " 2>&1; echo status $?");
     EXPECT_EQ(output, "corvane: " + link.string() + " is in the way of the link to the game's media; move it elsewhere\nstatus 1\n");
+    // No folder of its own, for want of HOME or of a HOME it may write in: one line that says what to set.
+    const std::pair<std::string, std::string> homeless[] = {
+        {"-u HOME", "HOME is not set, so the game has no folder of its own; set HOME or XDG_STATE_HOME"},
+        {"HOME=/proc", "cannot write /proc/.local/state/corvane, the game's own folder; set XDG_STATE_HOME to a folder you can write"}};
+    for (const auto& [home, line] : homeless)
+        EXPECT_EQ(outputOf("env -u XDG_STATE_HOME " + home + " " + exec[1].str() + " 2>&1; echo status $?"), "corvane: " + line + "\nstatus 1\n");
 }
 
 TEST(Install, DebianPackageIsLintianCleanNeedsRuntimeLibrariesOnlyAndItsContentsPlay)

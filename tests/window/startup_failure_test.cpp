@@ -44,7 +44,8 @@ TEST(StartupFailure, EachFailureNamedOnOneLine)
         {"cannot open the X display", {}, "env -u DISPLAY"},
     };
     for (const char* file : {"character/soldier.mesh", "character/soldier.skeleton", "character/rifle.mesh", "truck/truck.mesh",
-             "target/target01.mesh", "crate/doboz.mesh", "sky/sky_up.png", "plane/ground_patches.png", "hud/DejaVuSans-Bold.ttf"})
+             "target/target01.mesh", "crate/doboz.mesh", "sky/sky_up.png", "plane/ground_patches.png", "hud/DejaVuSans-Bold.ttf",
+             "icon/corvane_64.png"})
         failures.push_back({fs::path(file).filename(), [=](const fs::path& media) { fs::remove(media / file); }});
     for (const std::string material : Media::Materials::required)
         failures.push_back({"'" + material + "'", [=](const fs::path& media) {
