@@ -95,12 +95,17 @@ bool InputHandler::mouseReleased(const OIS::MouseEvent& event, OIS::MouseButtonI
 }
 
 // Keys and buttons released in another window never reach this one: when focus leaves, everything held
-// is let go, and the pointer with it.
+// is let go, and the pointer with it. The pointer can be held only in a window on the screen, which a
+// window being restored may not yet be: once the window has moved, the mouse is opened again.
 void InputHandler::followFocus()
 {
     desktop->update();
     if (desktop->lostFocus())
         letGoOfEverything();
+    if (mouse && desktop->windowMoved()) {
+        inputManager->destroyInputObject(mouse);
+        mouse = nullptr;
+    }
     if (desktop->hasFocus() && !mouse)
         openMouse();
 }

@@ -58,6 +58,7 @@ DesktopInput::~DesktopInput()
 void DesktopInput::update()
 {
     lost = false;
+    moved = false;
     while (XPending(display) > 0) {
         XEvent event;
         XNextEvent(display, &event);
@@ -85,6 +86,9 @@ void DesktopInput::handle(XEvent& event)
         break;
     case UnmapNotify:
         setFocus(false);
+        break;
+    case ConfigureNotify:
+        moved = true;
         break;
     case MapNotify:
     case EnterNotify:

@@ -30,6 +30,9 @@ public:
     // Whether focus left the window at any moment during the last update, even if it came back.
     bool lostFocus() const { return lost; }
 
+    // Whether the window was moved or resized during the last update.
+    bool windowMoved() const { return moved; }
+
     // The motion counted since the last call, in whole counts of the device; fractions wait for more.
     Motion takeMotion();
 
@@ -44,6 +47,7 @@ private:
     int inputExtension = 0;
     bool focused = false;
     bool lost = false;
+    bool moved = false;
     double pendingX = 0;
     double pendingY = 0;
 };
