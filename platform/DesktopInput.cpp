@@ -69,8 +69,8 @@ void DesktopInput::update()
 DesktopInput::Motion DesktopInput::takeMotion()
 {
     Motion motion;
-    motion.x = takeWhole(pendingX);
-    motion.y = takeWhole(pendingY);
+    motion.x = takeWhole(pending[0]);
+    motion.y = takeWhole(pending[1]);
     return motion;
 }
 
@@ -99,18 +99,49 @@ void DesktopInput::handle(XEvent& event)
         if (event.xcookie.extension == inputExtension && XGetEventData(display, &event.xcookie)) {
             const auto* raw = static_cast<const XIRawEvent*>(event.xcookie.data);
             const auto carries = [&](int axis) { return axis < raw->valuators.mask_len * 8 && XIMaskIsSet(raw->valuators.mask, axis); };
-            // The values of the axes the event carries, in order: x is axis 0, y axis 1.
+            // The values of the axes the event carries, in order: x is axis 0, y axis 1. An absolute device's
+            // position is followed while the window has no focus too, so that focus coming back is no jump.
             const double* value = raw->raw_values;
-            if (event.xcookie.evtype == XI_RawMotion && focused) {
-                if (carries(0))
-                    pendingX += *value++;
-                if (carries(1))
-                    pendingY += *value;
-            }
+            Axes& axes = axesOf(raw->sourceid);
+            for (int axis = 0; axis < 2 && event.xcookie.evtype == XI_RawMotion; ++axis)
+                if (carries(axis)) {
+                    const double counts = axes[axis].countsFor(*value++);
+                    pending[axis] += focused ? counts : 0;
+                }
             XFreeEventData(display, &event.xcookie);
         }
         break;
     }
+}
+
+double DesktopInput::Axis::countsFor(double value)
+{
+    const double counts = !absolute ? value : seen ? (value - last) * countsPerUnit : 0;
+    last = value;
+    seen = true;
+    return counts;
+}
+
+// A relative axis reports counts; an absolute one's range spans the screen, a count a pixel.
+DesktopInput::Axes& DesktopInput::axesOf(int device)
+{
+    const auto known = devices.find(device);
+    if (known != devices.end())
+        return known->second;
+    Axes& axes = devices[device];
+    const int screenSize[] = {DisplayWidth(display, DefaultScreen(display)), DisplayHeight(display, DefaultScreen(display))};
+    int count = 0;
+    XIDeviceInfo* info = XIQueryDevice(display, device, &count);
+    for (int i = 0; info && i < info->num_classes; ++i) {
+        const auto* valuator = reinterpret_cast<const XIValuatorClassInfo*>(info->classes[i]);
+        if (valuator->type == XIValuatorClass && valuator->number < 2 && valuator->mode == XIModeAbsolute && valuator->max > valuator->min) {
+            axes[valuator->number].absolute = true;
+            axes[valuator->number].countsPerUnit = screenSize[valuator->number] / (valuator->max - valuator->min);
+        }
+    }
+    if (info)
+        XIFreeDeviceInfo(info);
+    return axes;
 }
 
 void DesktopInput::setFocus(bool hasIt)

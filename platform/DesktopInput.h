@@ -3,6 +3,9 @@
 // the window's edges nor the screen's cut it short, and it counts only while the window has focus.
 #pragma once
 
+#include <array>
+#include <map>
+
 namespace Ogre {
 class RenderWindow;
 }
@@ -37,7 +40,21 @@ public:
     Motion takeMotion();
 
 private:
+    // An absolute device (a tablet, a virtual machine's pointer) reports where it is rather than how far it
+    // moved: its motion is the change, scaled so that its whole range spans the screen.
+    struct Axis {
+        // The counts that a value the device reports on this axis stands for.
+        double countsFor(double value);
+
+        bool absolute = false;
+        double countsPerUnit = 1;
+        double last = 0;
+        bool seen = false;
+    };
+    using Axes = std::array<Axis, 2>;
+
     void handle(XEvent& event);
+    Axes& axesOf(int device);
     void setFocus(bool hasIt);
     bool keyboardComesHere() const;
     bool pointerInWindow() const;
@@ -48,6 +65,6 @@ private:
     bool focused = false;
     bool lost = false;
     bool moved = false;
-    double pendingX = 0;
-    double pendingY = 0;
+    double pending[2] = {0, 0};
+    std::map<int, Axes> devices;
 };
