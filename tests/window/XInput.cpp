@@ -26,7 +26,7 @@ std::string outputOf(const std::string& command)
 
 unsigned long waitForWindow(const std::string& title, double seconds)
 {
-    const std::string found = outputOf("timeout " + std::to_string(seconds) + " xdotool search --sync --name '^"
+    const std::string found = outputOf("timeout " + std::to_string(seconds) + " xdotool search --sync --onlyvisible --name '^"
         + title + "$' 2> /dev/null | head -n 1");
     return found.empty() ? 0 : std::stoul(found);
 }

@@ -14,7 +14,7 @@ void sendInput(const std::string& xdotoolArguments);
 // the game may not read the keyboard yet when its window appears. Returns whether it ended.
 bool pressEscapeUntil(const std::function<bool()>& ended, double seconds);
 
-// Waits up to `seconds` for a top-level window with this title; 0 if none appeared.
+// Waits up to `seconds` for a shown top-level window with this title; 0 if none appeared.
 unsigned long waitForWindow(const std::string& title, double seconds);
 
 // Asks the window to close, as a window manager does when the user clicks its close button.

@@ -203,8 +203,10 @@ TEST(Desktop, AWindowAmongOthers)
     EXPECT_TRUE(log.rfind(logSoFar, 0) == 0 && log.find("OGRE Shutdown") != std::string::npos);
 
     for (const std::string ending : {"keydown --delay 0 Escape keyup --delay 0 Escape", "windowclose "}) {
+        ASSERT_TRUE(within(10, [] { return waitForWindow("Corvane", 0.1) == 0; })) << "the last window gone";
         auto run = std::async(std::launch::async, [&] { return game.run(); });
         const std::string next = std::to_string(waitForWindow("Corvane", 30));
+        sendInput("windowactivate --sync " + next);
         ASSERT_TRUE(within(60, [&] { return pointerHeldBy(next); })) << ending;
         sendInput(ending == "windowclose " ? ending + next : ending);
         ASSERT_EQ(run.wait_for(20s), std::future_status::ready) << ending;
