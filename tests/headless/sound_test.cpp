@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace {
 
@@ -216,4 +217,24 @@ TEST(Sound, CrackAndBreakRingOnAfterTheirHits)
         rings += after > 3 * plain ? 'x' : '.';
     }
     EXPECT_EQ(rings, "..x..x.");
+}
+
+// Every clip is centred and peaks at -1 dBFS or below; the engine's loop joins its end to its start without a step.
+TEST(Media, EveryClipIsCentredKeepsHeadroomAndTheEngineLoopsWithoutAStep)
+{
+    headlessScene();
+    const SoundBank bank;
+    const double fullScale = 32768;
+    for (int clip = 0; clip < Media::Sounds::ClipCount; ++clip) {
+        const std::vector<std::int16_t>& samples = bank.samples(static_cast<Media::Sounds::Clip>(clip));
+        const auto [low, high] = std::minmax_element(samples.begin(), samples.end());
+        EXPECT_LE(std::abs(std::accumulate(samples.begin(), samples.end(), 0.0) / samples.size()), 0.001 * fullScale)
+            << Media::Sounds::files[clip];
+        EXPECT_LE(std::max(-*low, int(*high)), std::pow(10, -1 / 20.0) * fullScale) << Media::Sounds::files[clip];
+    }
+    const std::vector<std::int16_t>& engine = bank.samples(Media::Sounds::Engine);
+    double steps = 0;
+    for (std::size_t i = 1; i < engine.size(); ++i)
+        steps += std::pow(engine[i] - engine[i - 1], 2);
+    EXPECT_LT(std::abs(engine.front() - engine.back()), 3 * std::sqrt(steps / engine.size()));
 }
