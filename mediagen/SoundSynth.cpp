@@ -251,6 +251,27 @@ Samples SoundSynth::breakApart(bool board) const
     return out;
 }
 
+Samples SoundSynth::stepOff() const
+{
+    Random random(29);
+    Samples out(frames(0.4f));
+    // Both boots, one a moment after the other: a low thud each and the grit crunching under it.
+    const struct {
+        float at, strength;
+    } boots[] = {{0, 1}, {0.055f, 0.6f}};
+    for (const auto& boot : boots) {
+        LowPass grit(2500);
+        for (int i = 0, start = frames(boot.at); start + i < static_cast<int>(out.size()); ++i) {
+            const float t = i / rate;
+            const float thud = std::sin(2 * pi * 70 * t) * envelope(i, 0.03f);
+            const float crunch = 0.7f * grit(random.range(-1, 1)) * envelope(i, 0.04f) * std::min(1.0f, t / 0.002f);
+            out[start + i] += boot.strength * (thud + crunch);
+        }
+    }
+    finish(out, 0.7f);
+    return out;
+}
+
 Samples SoundSynth::engine() const
 {
     // 1350 rpm, four cylinders: the crank turns 22.5 times and the cylinders fire 45 times a second.
