@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
   build-essential cmake pkg-config
-  libogre-1.12-dev ogre-1.12-tools libois-dev libx11-dev libopenal-dev libopenal1
+  libogre-1.12-dev ogre-1.12-tools libois-dev libx11-dev libopenal-dev libopenal1 libasound2-dev
   xvfb xauth libgl1-mesa-dri x11-utils xdotool
   fonts-dejavu-core imagemagick sox
   libgtest-dev libgmock-dev libbenchmark-dev
