@@ -4,6 +4,7 @@
 #include "sound/AudioDevice.h"
 #include "sound/GameSound.h"
 #include "sound/SoundStage.h"
+#include "sound/WaveFile.h"
 #include "targets/Crate.h"
 #include "tests/headless/SoldierRig.h"
 #include "world/Level.h"
@@ -209,4 +210,38 @@ TEST(Media, EveryClipIsCentredKeepsHeadroomAndTheEngineLoopsWithoutAStep)
     for (std::size_t i = 1; i < engine.size(); ++i)
         steps += std::pow(engine[i] - engine[i - 1], 2);
     EXPECT_LT(std::abs(engine.front() - engine.back()), 3 * std::sqrt(steps / engine.size()));
+}
+
+// Damaged or foreign sound files, each refused for what is wrong with it and naming the file; each read from a
+// block of exactly its length, so that the sanitizer build sees any read past its end.
+TEST(SoundFile, DamagedOrForeignFilesAreRefusedNamingTheFile)
+{
+    // Mono, 16-bit, 48 kHz: 36 bytes of header, then a data chunk of four samples.
+    const std::string good = std::string("RIFF\x2c\0\0\0WAVEfmt \x10\0\0\0\1\0\1\0\x80\xbb\0\0\0\x77\1\0\2\0\x10\0data\x08\0\0\0", 44)
+        + std::string(8, '\x11');
+    const auto with = [&](std::size_t at, const std::string& bytes) { return std::string(good).replace(at, bytes.size(), bytes); };
+    const std::string all = "\xff\xff\xff\xff";
+    const struct { std::string bytes, why; } files[] = {
+        {"", "not a RIFF WAVE"}, {good.substr(0, 30), "RIFF size"}, {good.substr(0, 50), "RIFF size"}, {with(4, all), "RIFF size"},
+        {with(4, "\x1e").substr(0, 38), "no data chunk"}, {with(16, all), "'fmt ' runs past the end"},
+        {with(40, all), "'data' runs past the end"}, {with(40, "\x0a"), "'data' runs past the end"},
+        {with(16, "\x0e"), "format chunk too short"}, {with(22, "\x02"), "not mono 16-bit PCM at 48000 Hz"},
+        {with(34, "\x08"), "not mono"}, {with(24, "\x44\xac"), "not mono"}, {with(20, "\x03"), "not mono"},
+        {with(36, "junk"), "no data chunk"}, {good.substr(0, 12) + good.substr(36) + good.substr(12, 24), "data before the format"},
+        {with(40, "\x07"), "no whole samples"},
+    };
+    const auto decode = [](const std::string& bytes) {
+        const std::vector<char> exact(bytes.begin(), bytes.end());
+        return WaveFile::decode("sound/damaged.wav", std::string_view(exact.data(), exact.size()));
+    };
+    EXPECT_EQ(decode(good), std::vector<std::int16_t>(4, 0x1111));
+    for (const auto& file : files) {
+        try {
+            decode(file.bytes);
+            ADD_FAILURE() << "accepted: " << file.why;
+        } catch (const std::runtime_error& error) {
+            const std::string said = error.what();
+            EXPECT_TRUE(said.rfind("sound file 'sound/damaged.wav' is corrupt: ", 0) == 0 && said.find(file.why) != said.npos) << said;
+        }
+    }
 }
