@@ -260,11 +260,11 @@ Samples SoundSynth::stepOff() const
         float at, strength;
     } boots[] = {{0, 1}, {0.055f, 0.6f}};
     for (const auto& boot : boots) {
-        LowPass grit(2500);
+        LowPass grit(1500), gritDarker(1500);
         for (int i = 0, start = frames(boot.at); start + i < static_cast<int>(out.size()); ++i) {
             const float t = i / rate;
             const float thud = std::sin(2 * pi * 70 * t) * envelope(i, 0.03f);
-            const float crunch = 0.7f * grit(random.range(-1, 1)) * envelope(i, 0.04f) * std::min(1.0f, t / 0.002f);
+            const float crunch = 1.5f * gritDarker(grit(random.range(-1, 1))) * envelope(i, 0.04f) * std::min(1.0f, t / 0.002f);
             out[start + i] += boot.strength * (thud + crunch);
         }
     }
