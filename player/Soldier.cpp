@@ -13,6 +13,8 @@
 #include <OgreSceneQuery.h>
 #include <OgreSkeletonInstance.h>
 
+#include <iterator>
+
 namespace {
 
 using Media::legRunAnimation;
@@ -41,7 +43,7 @@ const struct {
     Ogre::Real time;
     GameEventListener::ReloadPoint point;
 } reloadPoints[] = {{reloadRejoin, GameEventListener::Rejoin}, {magazineHome, GameEventListener::MagazineHome}};
-const int reloadPointCount = 2;
+const int reloadPointCount = static_cast<int>(std::size(reloadPoints));
 
 } // namespace
 
