@@ -46,6 +46,7 @@ std::unique_ptr<AudioDevice> AudioDevice::openLoopback()
     const auto openLoopbackDevice = reinterpret_cast<LPALCLOOPBACKOPENDEVICESOFT>(
         alcGetProcAddress(nullptr, "alcLoopbackOpenDeviceSOFT"));
     ALCdevice* device = openLoopbackDevice ? openLoopbackDevice(nullptr) : nullptr;
+    AudioLibraryLog::copyToEngineLog();
     if (!device)
         return nullptr;
     const ALCint attributes[] = {ALC_FORMAT_CHANNELS_SOFT, ALC_STEREO_SOFT, ALC_FORMAT_TYPE_SOFT, ALC_FLOAT_SOFT,

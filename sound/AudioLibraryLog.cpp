@@ -19,6 +19,8 @@ namespace {
 // OpenAL Soft's log, and how much of it has been copied.
 int openalLog = -1;
 off_t openalLogCopied = 0;
+// The library's setting made here, read at its first call; kept from programs started later.
+const char* setting = nullptr;
 
 // ALSA's errors, worded as its own handler words them. They may come from the mixer's thread. Never
 // destroyed, so that a device closed as the process ends can still copy them.
@@ -61,18 +63,25 @@ void AudioLibraryLog::capture()
     openalLog = memfd_create("openal-log", MFD_CLOEXEC);
     const std::string path = "/proc/self/fd/" + std::to_string(openalLog);
     if (openalLog >= 0 && access(path.c_str(), W_OK) == 0) {
-        setenv("ALSOFT_LOGFILE", path.c_str(), 1);
+        setting = "ALSOFT_LOGFILE";
+        setenv(setting, path.c_str(), 1);
         return;
     }
     if (openalLog >= 0)
         close(openalLog);
     openalLog = -1;
-    // Nowhere to keep it: silent rather than on the console.
-    setenv("ALSOFT_LOGLEVEL", "0", 0);
+    // Nowhere to keep it: silent rather than on the console, unless the user asks for a level.
+    if (!std::getenv("ALSOFT_LOGLEVEL")) {
+        setting = "ALSOFT_LOGLEVEL";
+        setenv(setting, "0", 1);
+    }
 }
 
 void AudioLibraryLog::copyToEngineLog()
 {
+    if (setting)
+        unsetenv(setting);
+    setting = nullptr;
     std::string said;
     {
         const std::lock_guard<std::mutex> hold(alsaLines().lock);

@@ -7,7 +7,7 @@ namespace AudioLibraryLog {
 
 // Before the first OpenAL call, which reads the library's log settings; later calls do nothing.
 void capture();
-// What the libraries have said since the last copy, a line each.
+// What the libraries have said since the last copy, a line each. After the first OpenAL call.
 void copyToEngineLog();
 
 } // namespace AudioLibraryLog
