@@ -64,7 +64,7 @@ inline constexpr int hitVariants = 2;
 enum Clip {
     Shot0, Shot1, Shot2, Click, MagazineOut, MagazineIn, Bolt,
     WoodHit0, WoodHit1, WoodCrack, WoodBreak, BoardHit0, BoardHit1, BoardCrack, BoardBreak,
-    Engine, ClipCount
+    StepOff, Engine, ClipCount
 };
 static_assert(Shot0 + shotVariants == Click && WoodHit0 + hitVariants == WoodCrack && BoardHit0 + hitVariants == BoardCrack);
 
@@ -73,7 +73,7 @@ inline constexpr const char* files[ClipCount] = {
     "sound/shot_0.wav", "sound/shot_1.wav", "sound/shot_2.wav", "sound/click.wav", "sound/magazine_out.wav",
     "sound/magazine_in.wav", "sound/bolt.wav", "sound/wood_hit_0.wav", "sound/wood_hit_1.wav", "sound/wood_crack.wav",
     "sound/wood_break.wav", "sound/board_hit_0.wav", "sound/board_hit_1.wav", "sound/board_crack.wav",
-    "sound/board_break.wav", "sound/engine.wav",
+    "sound/board_break.wav", "sound/step_off.wav", "sound/engine.wav",
 };
 } // namespace Sounds
 

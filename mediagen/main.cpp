@@ -70,6 +70,7 @@ void writeSounds(const MediaWriter& writer)
         write(synth.crack(board), board ? BoardCrack : WoodCrack);
         write(synth.breakApart(board), board ? BoardBreak : WoodBreak);
     }
+    write(synth.stepOff(), StepOff);
     write(synth.engine(), Engine);
 }
 
