@@ -60,11 +60,9 @@ Soldier::Soldier(Ogre::SceneManager* sceneManager, GameHud* hud, Level* level)
 
     legAnimation = entity->getAnimationState(legStandAnimation);
     upperBodyAnimation = entity->getAnimationState(upperHoldAnimation);
-    for (Ogre::AnimationState* animation : {legAnimation, upperBodyAnimation}) {
-        animation->setEnabled(true);
-        animation->setWeight(1.0f);
-        animation->setLoop(true);
-    }
+    // Both loop at full weight, as animation states do unless told otherwise; only "up_shoot" is made a one-shot.
+    legAnimation->setEnabled(true);
+    upperBodyAnimation->setEnabled(true);
 
     Ogre::Entity* rifle = sceneManager->createEntity("weapon", Media::rifleMesh);
     handNode = node->createChildSceneNode(Ogre::Vector3::ZERO, Ogre::Quaternion::IDENTITY);
@@ -245,14 +243,12 @@ void Soldier::switchAnimations()
     // Looping animations keep their time position and continue where they stopped.
     if (upperBodyState == Hold) {
         upperBodyAnimation = entity->getAnimationState(upperHoldAnimation);
-        upperBodyAnimation->setLoop(true);
     } else {
         upperBodyAnimation = entity->getAnimationState(upperShootAnimation);
         upperBodyAnimation->setTimePosition(0);
         upperBodyAnimation->setLoop(false);
     }
     legAnimation = entity->getAnimationState(legState == Run ? legRunAnimation : legStandAnimation);
-    legAnimation->setLoop(true);
 
     legAnimation->setEnabled(true);
     upperBodyAnimation->setEnabled(true);
