@@ -9,20 +9,31 @@
 #include <Ogre.h>
 #include <OgreDefaultHardwareBufferManager.h>
 
-#include <cstdlib>
+#include <gtest/gtest.h>
+
+#include <random>
 #include <vector>
 
 namespace {
 
-// Fixed unit values first, then the engine's own default source.
-struct FixedFirstDraws : Ogre::Math::RandomValueProvider {
-    std::vector<Ogre::Real> units;
+// Fixed unit values first, then a generator of the layout's own, untouched by anything else drawing.
+struct FixedDraws : Ogre::Math::RandomValueProvider {
+    // x then z of each draw: 6000 u - 3000 and 2000 u - 1000.
+    std::vector<Ogre::Real> first = {0.875f, 0.75f, 0.498046875f, 0.5f, 0.5f, 0.5f, 0.501953125f, 0.501953125f};
     std::size_t next = 0;
-    Ogre::Real getRandomUnit() override
-    {
-        return next < units.size() ? units[next++] : Ogre::Real(std::rand()) / float(RAND_MAX);
-    }
+    std::minstd_rand rest;
+    Ogre::Real getRandomUnit() override { return next < first.size() ? first[next++] : Ogre::Real(rest()) / rest.max(); }
 };
+
+Level* build(Ogre::SceneManager* scene)
+{
+    FixedDraws draws;
+    Ogre::Math::SetRandomValueProvider(&draws);
+    static std::vector<Level*> kept;
+    kept.push_back(new Level(scene));
+    Ogre::Math::SetRandomValueProvider(nullptr);
+    return kept.back();
+}
 
 } // namespace
 
@@ -47,16 +58,55 @@ Ogre::SceneManager* headlessScene()
     return scene;
 }
 
+Ogre::SceneManager* newScene()
+{
+    headlessScene();
+    return Ogre::Root::getSingleton().createSceneManager("DefaultSceneManager");
+}
+
+Level* newLevel(Ogre::SceneManager* scene)
+{
+    sharedLevel();
+    // The plane meshes a level makes are named once; the levels built before keep theirs.
+    for (const char* plane : {"ground", "deck"})
+        Ogre::MeshManager::getSingleton().remove(plane);
+    return build(scene);
+}
+
 Level* sharedLevel()
 {
-    static Level* level = nullptr;
-    if (!level) {
-        // x then z of each draw: 6000 u - 3000 and 2000 u - 1000.
-        FixedFirstDraws draws;
-        draws.units = {0.875f, 0.75f, 0.498046875f, 0.5f, 0.5f, 0.5f, 0.501953125f, 0.501953125f};
-        Ogre::Math::SetRandomValueProvider(&draws);
-        level = new Level(headlessScene());
-        Ogre::Math::SetRandomValueProvider(nullptr);
-    }
+    static Level* const level = build(headlessScene());
     return level;
+}
+
+void expectPlate(Ogre::Entity* plane, const Ogre::Vector3& centre, const Ogre::Vector2& size)
+{
+    const Ogre::VertexData* data = plane->getMesh()->sharedVertexData;
+    ASSERT_EQ(data->vertexCount, 4u);
+    const Ogre::SceneNode* node = plane->getParentSceneNode();
+    std::vector<Ogre::Vector3> positions(4), normals(4), uvs(4);
+    for (const Ogre::VertexElement& element : data->vertexDeclaration->getElements()) {
+        Ogre::HardwareVertexBuffer* buffer = data->vertexBufferBinding->getBuffer(element.getSource()).get();
+        Ogre::HardwareBufferLockGuard lock(buffer, Ogre::HardwareBuffer::HBL_READ_ONLY);
+        for (std::size_t i = 0; i < 4; ++i) {
+            float* value;
+            element.baseVertexPointerToElement(static_cast<char*>(lock.pData) + i * buffer->getVertexSize(), &value);
+            if (element.getSemantic() == Ogre::VES_POSITION)
+                positions[i] = node->_getFullTransform() * Ogre::Vector3(value) - centre;
+            else if (element.getSemantic() == Ogre::VES_NORMAL)
+                normals[i] = node->_getDerivedOrientation() * Ogre::Vector3(value);
+            else if (element.getSemantic() == Ogre::VES_TEXTURE_COORDINATES && element.getIndex() == 0)
+                uvs[i] = Ogre::Vector3(value[0], value[1], 0);
+        }
+    }
+    // Each corner has 0 or 1 in each texture coordinate, two corners of the four 1 in each.
+    Ogre::Vector3 uvSum = Ogre::Vector3::ZERO;
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_TRUE(Ogre::Vector3(std::abs(positions[i].x), positions[i].y, std::abs(positions[i].z))
+                        .positionEquals(Ogre::Vector3(size.x / 2, 0, size.y / 2), 1e-3f)) << positions[i];
+        EXPECT_TRUE(normals[i].positionEquals(Ogre::Vector3::UNIT_Y)) << normals[i];
+        EXPECT_EQ(uvs[i] * uvs[i], uvs[i]);
+        uvSum += uvs[i];
+    }
+    EXPECT_EQ(uvSum, Ogre::Vector3(2, 2, 0));
 }
