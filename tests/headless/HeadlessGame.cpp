@@ -83,30 +83,26 @@ void expectPlate(Ogre::Entity* plane, const Ogre::Vector3& centre, const Ogre::V
 {
     const Ogre::VertexData* data = plane->getMesh()->sharedVertexData;
     ASSERT_EQ(data->vertexCount, 4u);
-    const Ogre::SceneNode* node = plane->getParentSceneNode();
-    std::vector<Ogre::Vector3> positions(4), normals(4), uvs(4);
-    for (const Ogre::VertexElement& element : data->vertexDeclaration->getElements()) {
-        Ogre::HardwareVertexBuffer* buffer = data->vertexBufferBinding->getBuffer(element.getSource()).get();
-        Ogre::HardwareBufferLockGuard lock(buffer, Ogre::HardwareBuffer::HBL_READ_ONLY);
-        for (std::size_t i = 0; i < 4; ++i) {
-            float* value;
-            element.baseVertexPointerToElement(static_cast<char*>(lock.pData) + i * buffer->getVertexSize(), &value);
-            if (element.getSemantic() == Ogre::VES_POSITION)
-                positions[i] = node->_getFullTransform() * Ogre::Vector3(value) - centre;
-            else if (element.getSemantic() == Ogre::VES_NORMAL)
-                normals[i] = node->_getDerivedOrientation() * Ogre::Vector3(value);
-            else if (element.getSemantic() == Ogre::VES_TEXTURE_COORDINATES && element.getIndex() == 0)
-                uvs[i] = Ogre::Vector3(value[0], value[1], 0);
-        }
-    }
     // Each corner has 0 or 1 in each texture coordinate, two corners of the four 1 in each.
     Ogre::Vector3 uvSum = Ogre::Vector3::ZERO;
-    for (std::size_t i = 0; i < 4; ++i) {
-        EXPECT_TRUE(Ogre::Vector3(std::abs(positions[i].x), positions[i].y, std::abs(positions[i].z))
-                        .positionEquals(Ogre::Vector3(size.x / 2, 0, size.y / 2), 1e-3f)) << positions[i];
-        EXPECT_TRUE(normals[i].positionEquals(Ogre::Vector3::UNIT_Y)) << normals[i];
-        EXPECT_EQ(uvs[i] * uvs[i], uvs[i]);
-        uvSum += uvs[i];
+    for (const Ogre::VertexElementSemantic semantic : {Ogre::VES_POSITION, Ogre::VES_NORMAL, Ogre::VES_TEXTURE_COORDINATES}) {
+        const Ogre::VertexElement* element = data->vertexDeclaration->findElementBySemantic(semantic);
+        ASSERT_TRUE(element) << "no element " << semantic;
+        Ogre::HardwareVertexBuffer* buffer = data->vertexBufferBinding->getBuffer(element->getSource()).get();
+        const Ogre::HardwareBufferLockGuard lock(buffer, Ogre::HardwareBuffer::HBL_READ_ONLY);
+        for (std::size_t i = 0; i < 4; ++i) {
+            float* value;
+            element->baseVertexPointerToElement(static_cast<char*>(lock.pData) + i * buffer->getVertexSize(), &value);
+            const Ogre::Vector3 local(value[0], value[1], semantic == Ogre::VES_TEXTURE_COORDINATES ? 0 : value[2]);
+            const Ogre::Vector3 at = plane->getParentSceneNode()->_getFullTransform() * local - centre;
+            if (semantic == Ogre::VES_POSITION)
+                EXPECT_TRUE(Ogre::Vector3(std::abs(at.x), at.y, std::abs(at.z)).positionEquals({size.x / 2, 0, size.y / 2}, 1e-3f)) << at;
+            else if (semantic == Ogre::VES_NORMAL)
+                EXPECT_TRUE((plane->getParentSceneNode()->_getDerivedOrientation() * local).positionEquals(Ogre::Vector3::UNIT_Y));
+            else
+                uvSum += local;
+            EXPECT_TRUE(semantic != Ogre::VES_TEXTURE_COORDINATES || local * local == local) << local;
+        }
     }
     EXPECT_EQ(uvSum, Ogre::Vector3(2, 2, 0));
 }
