@@ -80,10 +80,11 @@ TEST_F(SoldierTest, RaisesFiresABurstWhileTheTriggerIsHeldAndLowers)
     const Ogre::SceneNode* rifle = scene->getEntity("weapon")->getParentSceneNode();
     EXPECT_GT((rifle->_getDerivedOrientation() * Ogre::Vector3::UNIT_Y).dotProduct(soldier.getAimDirection()), 0.9999f);
 
-    // One round at the click; at half speed a cycle takes two frames and the third fires.
+    // One round at the click, then one a recoil cycle while the trigger is held: at half speed a cycle takes two
+    // frames and the third fires, ten in thirty frames.
     soldier.fire(true);
-    frames(6);
-    EXPECT_EQ(hud.magazine, 27);
+    frames(30);
+    EXPECT_EQ(hud.magazine, 19);
 
     soldier.aim(false);
     for (int frame = 0; frame < 100 && soldier.isUpperBodyBusy(); ++frame)
