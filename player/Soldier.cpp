@@ -300,8 +300,8 @@ void Soldier::playShootPhase(Ogre::Real dt)
 
 void Soldier::followHand()
 {
-    handNode->setVisible(true, true);
-    // Derived bone pose is in the skeleton's space, which is the soldier node's.
+    // The rifle shows as every entity does, nothing hides it. Derived bone pose is in the skeleton's space,
+    // which is the soldier node's.
     const Ogre::Bone* hand = entity->getSkeleton()->getBone(Media::rifleHandBone);
     handNode->setPosition(hand->_getDerivedPosition());
     handNode->setOrientation(hand->_getDerivedOrientation());

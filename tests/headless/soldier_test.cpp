@@ -15,13 +15,13 @@ struct SoldierTest : testing::Test, SoldierRig {
     Ogre::Real shootTime() const { return shootAnimation()->getTimePosition(); }
 };
 
-// A thin square across X, named: a ray along X meets it exactly at its plane.
-void addWall(Ogre::SceneManager* scene, const char* name, const Ogre::Vector3& at)
+// A thin square, named, facing along X or Y: a ray along its normal meets it exactly at its plane.
+void addWall(Ogre::SceneManager* scene, const std::string& name, const Ogre::Vector3& at, const Ogre::Vector3& normal = Ogre::Vector3::UNIT_X)
 {
-    if (!Ogre::MeshManager::getSingleton().resourceExists("wall"))
-        Ogre::MeshManager::getSingleton().createPlane(
-            "wall", Ogre::RGN_DEFAULT, Ogre::Plane(Ogre::Vector3::UNIT_X, 0), 4, 4, 1, 1, true, 1, 1, 1, Ogre::Vector3::UNIT_Y);
-    scene->getRootSceneNode()->createChildSceneNode(at)->attachObject(scene->createEntity(name, "wall"));
+    const std::string mesh = normal == Ogre::Vector3::UNIT_X ? "wall" : "floor";
+    if (!Ogre::MeshManager::getSingleton().resourceExists(mesh))
+        Ogre::MeshManager::getSingleton().createPlane(mesh, Ogre::RGN_DEFAULT, Ogre::Plane(normal, 0), 4, 4, 1, 1, true, 1, 1, 1, normal.perpendicular());
+    scene->getRootSceneNode()->createChildSceneNode(at)->attachObject(scene->createEntity(name, mesh));
     scene->getRootSceneNode()->_update(true, false);
 }
 
@@ -218,6 +218,10 @@ TEST(Shooting, LandsOnTheFirstResultBeyond20AndBefore1000WhereTheCratesSidesOrTh
     EXPECT_FLOAT_EQ(shootFrom({0, 28, 0}, Ogre::Vector3::NEGATIVE_UNIT_Y), 13.5f - 7.5f);
     // From the side: the wall within 20 passed over, the crate's face 7.5 from its centre marks the point.
     EXPECT_FLOAT_EQ(shootFrom({-40, 0, 0}, Ogre::Vector3::UNIT_X), 13.5f - 7.5f);
+    // Four results are all the engine gives, and four floors within 20 leave none for the crate below them.
+    for (int floor = 0; floor < 4; ++floor)
+        addWall(scene, "floor " + std::to_string(floor), centre + Ogre::Vector3(3, 50.0f + 2 * floor, 0), Ogre::Vector3::UNIT_Y);
+    EXPECT_EQ(shootFrom({3, 60, 0}, Ogre::Vector3::NEGATIVE_UNIT_Y), 0);
 }
 
 // From the deck of a level's truck, aimed through the camera at the centre of the nearest crate, a shot lands where
