@@ -29,10 +29,11 @@ Level* build(Ogre::SceneManager* scene)
 {
     FixedDraws draws;
     Ogre::Math::SetRandomValueProvider(&draws);
-    static std::vector<Level*> kept;
-    kept.push_back(new Level(scene));
+    // Never destroyed, so that the leak check at exit finds every level kept.
+    static std::vector<Level*>* const kept = new std::vector<Level*>;
+    kept->push_back(new Level(scene));
     Ogre::Math::SetRandomValueProvider(nullptr);
-    return kept.back();
+    return kept->back();
 }
 
 } // namespace
