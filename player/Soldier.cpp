@@ -71,11 +71,9 @@ Soldier::Soldier(Ogre::SceneManager* sceneManager, GameHud* hud, Level* level)
 
     legAnimation = entity->getAnimationState(legStandAnimation);
     upperBodyAnimation = entity->getAnimationState(upperHoldAnimation);
-    for (Ogre::AnimationState* animation : {legAnimation, upperBodyAnimation}) {
-        animation->setEnabled(true);
-        animation->setWeight(1.0f);
-        animation->setLoop(true);
-    }
+    // Both loop at full weight, as animation states do unless told otherwise; only "up_shoot" is made a one-shot.
+    legAnimation->setEnabled(true);
+    upperBodyAnimation->setEnabled(true);
 
     Ogre::Entity* rifle = sceneManager->createEntity("weapon", Media::rifleMesh);
     handNode = node->createChildSceneNode(Ogre::Vector3::ZERO, Ogre::Quaternion::IDENTITY);
@@ -264,14 +262,12 @@ void Soldier::switchAnimations()
     // Looping animations keep their time position and continue where they stopped.
     if (upperBodyState == Hold) {
         upperBodyAnimation = entity->getAnimationState(upperHoldAnimation);
-        upperBodyAnimation->setLoop(true);
     } else {
         upperBodyAnimation = entity->getAnimationState(upperShootAnimation);
         upperBodyAnimation->setTimePosition(0);
         upperBodyAnimation->setLoop(false);
     }
     legAnimation = entity->getAnimationState(legState == Run ? legRunAnimation : legStandAnimation);
-    legAnimation->setLoop(true);
 
     legAnimation->setEnabled(true);
     upperBodyAnimation->setEnabled(true);
@@ -346,8 +342,8 @@ void Soldier::announceReloadPoints()
 
 void Soldier::followHand()
 {
-    handNode->setVisible(true, true);
-    // Derived bone pose is in the skeleton's space, which is the soldier node's.
+    // The rifle shows as every entity does, nothing hides it. Derived bone pose is in the skeleton's space,
+    // which is the soldier node's.
     const Ogre::Bone* hand = entity->getSkeleton()->getBone(Media::rifleHandBone);
     handNode->setPosition(hand->_getDerivedPosition());
     handNode->setOrientation(hand->_getDerivedOrientation());

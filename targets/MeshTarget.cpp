@@ -16,8 +16,8 @@ MeshTarget::MeshTarget(Ogre::SceneManager* scene, const Ogre::String& entityName
     const Ogre::Vector3& scale, Ogre::Real fullHealth, const Ogre::Vector3& position)
     : node(nullptr), entity(nullptr), radius(hitRadius), health(fullHealth), maxHealth(fullHealth), events(nullptr)
 {
+    // Casts a shadow, as every entity does unless told otherwise.
     entity = scene->createEntity(entityName, meshName);
-    entity->setCastShadows(true);
     node = scene->getRootSceneNode()->createChildSceneNode(Ogre::Vector3::ZERO, Ogre::Quaternion::IDENTITY);
     node->attachObject(entity);
     node->scale(scale);

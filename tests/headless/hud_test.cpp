@@ -2,7 +2,9 @@
 
 #include "tests/headless/HeadlessGame.h"
 
+#include <OgreException.h>
 #include <Overlay/OgreOverlay.h>
+#include <Overlay/OgreOverlayContainer.h>
 #include <Overlay/OgreOverlayElement.h>
 #include <Overlay/OgreOverlayManager.h>
 
@@ -13,7 +15,17 @@ TEST(GameHud, ShowsCountsAndTheFrameRateRefillsFromTheReserveAndEndsTheGame)
     const auto element = [](const char* name) { return Ogre::OverlayManager::getSingleton().getOverlayElement(name); };
     const auto caption = [&](const char* name) { return element(name)->getCaption().asUTF8(); };
     headlessScene();
-    Ogre::Overlay* overlay = Ogre::OverlayManager::getSingleton().getByName("MainOverlay");
+    // Without its overlay the HUD fails naming it; the overlay is then put back as it was.
+    Ogre::OverlayManager& overlays = Ogre::OverlayManager::getSingleton();
+    Ogre::Overlay* overlay = overlays.getByName("MainOverlay");
+    const Ogre::Overlay::OverlayContainerList panels = overlay->get2DElements();
+    const Ogre::ushort zOrder = overlay->getZOrder();
+    overlays.destroy(overlay);
+    EXPECT_THROW(GameHud{}, Ogre::ItemIdentityException);
+    overlay = overlays.create("MainOverlay");
+    overlay->setZOrder(zOrder);
+    for (Ogre::OverlayContainer* panel : panels)
+        overlay->add2D(panel);
     overlay->hide();
     element("EndGame0")->show();
     element("EndGame1")->show();

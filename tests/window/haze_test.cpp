@@ -100,14 +100,24 @@ TEST(Haze, WorkPastTheHazeAndUnderTheSceneIsLeftOutAndThePictureStays)
     Ogre::Camera* camera = startHazeScene(scratch);
     Ogre::Entity* crate = gSceneManager->getEntity("haze crate");
     cullPastHaze(gSceneManager, camera);
-    const float pastHaze = distancePastHaze(camera, 485);
-    auto drawnAt = [&](float z) {
-        crate->getParentSceneNode()->setPosition(0, 8, z);
+    // The haze grows with depth along the view: the corners of the picture reach out farthest before the haze's
+    // end, by one over the cosine of their angle to the view's axis.
+    const float hazeEnd = crate->getSubEntity(0)->getMaterial()->getTechnique(0)->getPass(0)->getFogEnd();
+    const float pastHaze = hazeEnd / camera->getCameraToViewportRay(1, 0).getDirection().dotProduct(camera->getDerivedDirection());
+    auto drawnAt = [&](const Vector3& at) {
+        crate->getParentSceneNode()->setPosition(at);
         gRoot->renderOneFrame();
         return crate->isVisible();
     };
-    EXPECT_TRUE(!drawnAt(-pastHaze - 30) && drawnAt(-pastHaze + 30) && !drawnAt(-pastHaze - 30) && drawnAt(30))
-        << "left out once wholly past the haze; near again behind the camera, it casts its shadow";
+    EXPECT_TRUE(!drawnAt({0, 8, -pastHaze - 30}) && drawnAt({0, 8, -pastHaze + 30}) && !drawnAt({0, 8, -pastHaze - 30}) && drawnAt({0, 8, 30}))
+        << "left out once wholly past the haze at " << pastHaze << "; near again behind the camera, it casts its shadow";
+    // Just inside that distance in a corner of the view, against the sky, it is drawn in the haze's colour.
+    const Vector3 inCorner = camera->getCameraToViewportRay(0.98f, 0.02f).getPoint(pastHaze - 1);
+    EXPECT_TRUE(drawnAt(inCorner));
+    const ColourValue drawn = seenAt(camera, inCorner);
+    drawnAt({0, 8, 30});
+    const ColourValue apart = drawn - seenAt(camera, inCorner);
+    EXPECT_GT(std::abs(apart.r) + std::abs(apart.g) + std::abs(apart.b), 0.1f) << drawn << " against the sky";
 
     crate->getParentSceneNode()->setPosition(0, 8, -60);
     const Vector3 crateGroundAndSky[] = {{0, 8, -52.5f}, {30, 0, -200}, {0, 60, -300}};
