@@ -2,11 +2,7 @@
 #include "targets/Target.h"
 #include "tests/headless/HeadlessGame.h"
 
-#include <OgreEntity.h>
-#include <OgreMesh.h>
-#include <OgreMeshManager.h>
-#include <OgreSceneManager.h>
-#include <OgreSubEntity.h>
+#include <Ogre.h>
 
 #include <gtest/gtest.h>
 

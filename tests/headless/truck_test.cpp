@@ -9,10 +9,7 @@ namespace {
 
 const Ogre::Real lap = Ogre::Math::TWO_PI / 0.05f;
 
-Ogre::Vector3 heading(const Ogre::SceneNode* truck)
-{
-    return truck->getOrientation() * Ogre::Vector3::UNIT_Z;
-}
+Ogre::Vector3 heading(const Ogre::SceneNode* truck) { return truck->getOrientation() * Ogre::Vector3::UNIT_Z; }
 
 // Drives whole seconds in frames of `frameTime`.
 void drive(Level* level, Ogre::Real seconds, Ogre::Real frameTime)
