@@ -4,6 +4,13 @@
 #include <filesystem>
 #include <string>
 
+// The sanitizer build starts several times slower, and its address sanitizer holds freed memory back.
+#ifdef CORVANE_SANITIZE_BUILD
+constexpr bool sanitizerBuild = true;
+#else
+constexpr bool sanitizerBuild = false;
+#endif
+
 struct GameRunResult {
     int exitStatus = -1;   // -1 when the process did not exit normally
     std::string errors;    // what it printed to standard error

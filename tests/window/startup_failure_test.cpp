@@ -19,12 +19,8 @@ namespace {
 // what is put before the game's command.
 struct Failure { std::string naming; std::function<void(const fs::path& media)> cause; std::string prefix = ""; };
 
-#ifdef CORVANE_SANITIZE_BUILD
-// The sanitizers slow start-up several times over, more on a loaded machine.
-const int startupLimit = 60;
-#else
-const int startupLimit = 10;
-#endif
+// More with the sanitizers, on a loaded machine too.
+const int startupLimit = sanitizerBuild ? 60 : 10;
 
 } // namespace
 
