@@ -193,21 +193,26 @@ TEST_F(SoldierTest, RidesFifteenAheadOfTheTruckNodeOneFrameBehindItAndStepsOffOn
 }
 
 // Shots at crate 0 of a level of their own, 15 units across round (-11.71875, 8, 0), from above and from the side.
-TEST(Shooting, LandsOnTheFirstResultBeyond20AndBefore1000WhereTheCratesSidesOrTheGroundStopIt)
+// Then from the deck of the level's truck, aimed through the camera at the centre of the nearest crate, a shot lands
+// where the camera looks, on the crate's side 15 units across, and scores 13.5 less that point's distance from the
+// centre.
+TEST(Shooting, LandsOnTheFirstResultBeyond20AndBefore1000WhereTheCameraLooksAndTheCrateScoresByTheRule)
 {
     Ogre::SceneManager* scene = newScene();
-    SoldierRig rig(scene, newLevel(scene));
+    Level* level = newLevel(scene);
+    SoldierRig rig(scene, level);
+    Soldier& soldier = rig.soldier;
     const Ogre::Vector3 centre(-11.71875f, 8, 0);
     // Walls of our own across the side shot: one 10 from its origin, and one in the crate that the engine would
     // list first if it did not sort its results.
     addWall(scene, "wall by the eye", centre - Ogre::Vector3(30, 0, 0));
     addWall(scene, "a wall in the crate", centre - Ogre::Vector3(5, 0, 0));
-    rig.soldier.aim(true);
+    soldier.aim(true);
     const auto shootFrom = [&](const Ogre::Vector3& offset, const Ogre::Vector3& direction) {
-        rig.soldier.setAimDirection(direction);
-        rig.soldier.setAimOrigin(centre + offset);
+        soldier.setAimDirection(direction);
+        soldier.setAimOrigin(centre + offset);
         rig.hud.hits = 0;
-        rig.soldier.fire(true);
+        soldier.fire(true);
         return rig.hud.hits;
     };
     // The crate's top exactly 1000 below: no hit, and the cartridge is spent.
@@ -222,33 +227,24 @@ TEST(Shooting, LandsOnTheFirstResultBeyond20AndBefore1000WhereTheCratesSidesOrTh
     for (int floor = 0; floor < 4; ++floor)
         addWall(scene, "floor " + std::to_string(floor), centre + Ogre::Vector3(3, 50.0f + 2 * floor, 0), Ogre::Vector3::UNIT_Y);
     EXPECT_EQ(shootFrom({3, 60, 0}, Ogre::Vector3::NEGATIVE_UNIT_Y), 0);
-}
 
-// From the deck of a level's truck, aimed through the camera at the centre of the nearest crate, a shot lands where
-// the camera looks, on the crate's side 15 units across, and scores 13.5 less that point's distance from the centre.
-TEST(Shooting, FromTheMovingTruckAShotLandsWhereTheCameraLooksAndTheCrateScoresByTheRule)
-{
-    Ogre::SceneManager* scene = newScene();
-    Level* level = newLevel(scene);
-    SoldierRig rider(scene, level);
-    Soldier& soldier = rider.soldier;
     soldier.setTruckNode(level->getTruckNode());
     soldier.setRiding(true);
     soldier.aim(true);
-    rider.follow.setAiming(true);
+    rig.follow.setAiming(true);
     // The game's frame up to its input; the truck drives last.
-    const auto frame = [&] { level->update(0, dt), rider.frames(1, dt, true), scene->getRootSceneNode()->_update(true, false); };
+    const auto frame = [&] { level->update(0, dt), rig.frames(1, dt, true), scene->getRootSceneNode()->_update(true, false); };
     frame();
     const auto& objects = level->getTargets();
     const auto crate = std::min_element(objects.begin(), objects.begin() + 35, [&](AbstractTarget* a, AbstractTarget* b) {
         return a->getCenter().distance(soldier.getPosition()) < b->getCenter().distance(soldier.getPosition());
     });
-    const Ogre::Vector3 centre = (*crate)->getCenter();
+    const Ogre::Vector3 aimedAt = (*crate)->getCenter();
     for (int pass = 0; pass < 20; ++pass)
-        soldier.setAimDirection(centre - rider.camera->getDerivedPosition()), frame();
+        soldier.setAimDirection(aimedAt - rig.camera->getDerivedPosition()), frame();
     soldier.fire(true);
-    const Ogre::Ray sight = rider.camera->getCameraToViewportRay(0.5f, 0.5f);
-    const Ogre::Vector3 landing = sight.getPoint(sight.intersects(Ogre::AxisAlignedBox(centre - 7.5f, centre + 7.5f)).second);
+    const Ogre::Ray sight = rig.camera->getCameraToViewportRay(0.5f, 0.5f);
+    const Ogre::Vector3 landing = sight.getPoint(sight.intersects(Ogre::AxisAlignedBox(aimedAt - 7.5f, aimedAt + 7.5f)).second);
     EXPECT_GT(landing.distance(sight.getOrigin()), 20);
-    EXPECT_NEAR(rider.hud.hits, 13.5f - landing.distance(centre), 1e-3f);
+    EXPECT_NEAR(rig.hud.hits, 13.5f - landing.distance(aimedAt), 1e-3f);
 }

@@ -192,8 +192,9 @@ TEST(Sound, HitsSoundFromWhereTheyLandCracksAndBreaksRingOn)
     EXPECT_EQ(rings, "...x....x");
 }
 
-// Every clip is centred and peaks at -1 dBFS or below; the engine's loop joins its end to its start without a step.
-TEST(Media, EveryClipIsCentredKeepsHeadroomAndTheEngineLoopsWithoutAStep)
+// Every clip of the game's is centred and peaks at -1 dBFS or below; the engine's loop joins its end to its start
+// without a step. Damaged or foreign files are refused.
+TEST(SoundFile, EveryClipIsCentredKeepsHeadroomTheEngineLoopsWithoutAStepAndDamagedFilesAreRefused)
 {
     headlessScene();
     const SoundBank bank;
@@ -210,12 +211,9 @@ TEST(Media, EveryClipIsCentredKeepsHeadroomAndTheEngineLoopsWithoutAStep)
     for (std::size_t i = 1; i < engine.size(); ++i)
         steps += std::pow(engine[i] - engine[i - 1], 2);
     EXPECT_LT(std::abs(engine.front() - engine.back()), 3 * std::sqrt(steps / engine.size()));
-}
 
-// Damaged or foreign sound files, each refused for what is wrong with it and naming the file; each read from a
-// block of exactly its length, so that the sanitizer build sees any read past its end.
-TEST(SoundFile, DamagedOrForeignFilesAreRefusedNamingTheFile)
-{
+    // Damaged or foreign sound files, each refused for what is wrong with it and naming the file; each read from a
+    // block of exactly its length, so that the sanitizer build sees any read past its end.
     // Mono, 16-bit, 48 kHz: 36 bytes of header, then a data chunk of four samples.
     const std::string good = std::string("RIFF\x2c\0\0\0WAVEfmt \x10\0\0\0\1\0\1\0\x80\xbb\0\0\0\x77\1\0\2\0\x10\0data\x08\0\0\0", 44)
         + std::string(8, '\x11');
