@@ -1,5 +1,7 @@
 #include "tests/window/GameRun.h"
 
+#include "app/Startup.h"
+
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -27,14 +29,10 @@ GameRun::GameRun()
     fs::copy(buildDir / "media", workDir / "media", fs::copy_options::recursive);
 }
 
-GameRun::~GameRun()
-{
-    fs::remove_all(workDir);
-}
-
-void GameRun::enter() const
+void GameRun::startEngineHere() const
 {
     fs::current_path(workDir);
+    startEngine();
 }
 
 GameRunResult GameRun::run(const std::string& prefix, int timeout) const

@@ -1,8 +1,10 @@
 #include "tests/window/XInput.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
+#include <thread>
 
 #include <X11/Xlib.h>
 
@@ -31,11 +33,13 @@ unsigned long waitForWindow(const std::string& title, double seconds)
     return found.empty() ? 0 : std::stoul(found);
 }
 
-bool pressEscapeUntil(const std::function<bool()>& ended, double seconds)
+bool within(double seconds, const std::function<bool()>& holds)
 {
-    for (double waited = 0; waited < seconds && !ended(); waited += 0.5)
-        sendInput("keydown Escape sleep 0.3 keyup Escape sleep 0.2");
-    return ended();
+    for (auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds); !holds();
+         std::this_thread::sleep_for(std::chrono::milliseconds(50)))
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+    return true;
 }
 
 void closeWindow(unsigned long window)

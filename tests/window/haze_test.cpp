@@ -46,8 +46,7 @@ static float apart(const ColourValue& a, const ColourValue& b) { return std::abs
 TEST(Haze, ACrateKeepsItsWoodInMidFieldFadesBeforeTheFarClipAndIsLeftOutPastIt)
 {
     const GameRun scratch;
-    scratch.enter();
-    startEngine();
+    scratch.startEngineHere();
     Ogre::SceneNode* root = gSceneManager->getRootSceneNode();
     Ogre::MeshManager::getSingleton().createPlane("haze ground", "General", Ogre::Plane(Vector3::UNIT_Y, 0),
         6000, 6000, 1, 1, true, 1, 1, 1, Vector3::UNIT_Z);

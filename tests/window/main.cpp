@@ -1,5 +1,7 @@
 // The window tests start the engine, and the engine starts once in a process. Given one test (as ctest runs
 // them), the binary runs it; given more, run whole or filtered, it runs each in a process of its own.
+#include "tests/window/XInput.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -18,9 +20,8 @@ int main(int argc, char** argv)
 
     // Suites at the start of a line, their tests indented below them.
     std::vector<std::string> selected;
-    std::string suite;
-    FILE* list = popen((command + " --gtest_list_tests").c_str(), "r");
-    for (char line[1024]; std::fgets(line, sizeof line, list);) {
+    std::istringstream list(outputOf(command + " --gtest_list_tests"));
+    for (std::string line, suite; std::getline(list, line);) {
         std::string name;
         std::istringstream(line) >> name;
         if (line[0] == ' ')
@@ -28,7 +29,6 @@ int main(int argc, char** argv)
         else
             suite = name;
     }
-    pclose(list);
     if (selected.size() < 2)
         return RUN_ALL_TESTS();
     int failed = 0;

@@ -38,8 +38,7 @@ long peakResidentKilobytes()
 TEST(Soak, RandomInputForAMillionFrames)
 {
     const GameRun scratch;
-    scratch.enter();
-    startEngine();
+    scratch.startEngineHere();
     assembleGame();
     mainFrameListener listener;
     std::mt19937 random(2026);
