@@ -48,13 +48,11 @@ TEST(Level, CratesInsideTheTrackTargetsOutsideEachClearOfEarlierOnesZonesIgnoreH
         EXPECT_EQ(edge.crate ? level->canPlaceCrate(at) : level->canPlaceTarget(at), edge.allowed) << at;
     }
 
+    // Clear of another crate's centre by 13.5, of another target's node (8 below its centre) by 5.5.
     const Ogre::Vector3 crateCentre = level->getTargets().at(5)->getCenter();
-    EXPECT_TRUE(level->canPlaceCrate(crateCentre + Ogre::Vector3(0, 13.5f, 0)));
-    EXPECT_FALSE(level->canPlaceCrate(crateCentre + Ogre::Vector3(0, 13.4f, 0)));
-    // A target's centre is 8 above its node.
+    EXPECT_TRUE(level->canPlaceCrate(crateCentre + Ogre::Vector3(0, 13.5f, 0)) && !level->canPlaceCrate(crateCentre + Ogre::Vector3(0, 13.4f, 0)));
     const Ogre::Vector3 targetNode = level->getTargets().at(40)->getCenter() - Ogre::Vector3(0, 8, 0);
-    EXPECT_TRUE(level->canPlaceTarget(targetNode - Ogre::Vector3(0, 5.5f, 0)));
-    EXPECT_FALSE(level->canPlaceTarget(targetNode - Ogre::Vector3(0, 5.4f, 0)));
+    EXPECT_TRUE(level->canPlaceTarget(targetNode - Ogre::Vector3(0, 5.5f, 0)) && !level->canPlaceTarget(targetNode - Ogre::Vector3(0, 5.4f, 0)));
 
     // A shot hits only the nearest centre strictly within its radius.
     const Ogre::Vector3 third = level->getTargets().at(3)->getCenter();
@@ -62,8 +60,7 @@ TEST(Level, CratesInsideTheTrackTargetsOutsideEachClearOfEarlierOnesZonesIgnoreH
     EXPECT_NEAR(level->hitNearestTarget(third + Ogre::Vector3(0, 13.4f, 0)), 0.1f, 1e-5f);
 
     // Crates 0 and 1 both reach a point between them: the nearer one takes the shot.
-    const Ogre::Vector3 first = level->getTargets().at(0)->getCenter();
-    const Ogre::Vector3 second = level->getTargets().at(1)->getCenter();
+    const Ogre::Vector3 first = level->getTargets().at(0)->getCenter(), second = level->getTargets().at(1)->getCenter();
     const Ogre::Vector3 nearerSecond = second + (first - second) * 0.45f;
     EXPECT_FLOAT_EQ(level->hitNearestTarget(nearerSecond), 13.5f - nearerSecond.distance(second));
 

@@ -71,19 +71,16 @@ TEST_F(SoldierTest, RaisesFiresABurstWhileTheTriggerIsHeldAndLowers)
     EXPECT_EQ(hud.magazine, 30) << "the rifle is down";
     // Raised past the aim pose in one long frame, he holds it and comes back to it.
     EXPECT_TRUE(soldier.aim(true));
-    frames(1, 0.8f);
-    frames(2);
+    frames(1, 0.8f), frames(2);
     EXPECT_TRUE(playing("up_shoot") && !playing("up_weapon_hold") && shootTime() == 0.75f);
     // Posed as the engine poses him when it draws (once a frame), the rifle points where he aims.
-    entity->_updateAnimation();
-    frames(1, 0);
-    const Ogre::SceneNode* rifle = scene->getEntity("weapon")->getParentSceneNode();
-    EXPECT_GT((rifle->_getDerivedOrientation() * Ogre::Vector3::UNIT_Y).dotProduct(soldier.getAimDirection()), 0.9999f);
+    entity->_updateAnimation(), frames(1, 0);
+    const Ogre::Quaternion rifle = scene->getEntity("weapon")->getParentSceneNode()->_getDerivedOrientation();
+    EXPECT_GT((rifle * Ogre::Vector3::UNIT_Y).dotProduct(soldier.getAimDirection()), 0.9999f);
 
     // One round at the click, then one a recoil cycle while the trigger is held: at half speed a cycle takes two
     // frames and the third fires, ten in thirty frames.
-    soldier.fire(true);
-    frames(30);
+    soldier.fire(true), frames(30);
     EXPECT_EQ(hud.magazine, 19);
 
     soldier.aim(false);
@@ -91,8 +88,7 @@ TEST_F(SoldierTest, RaisesFiresABurstWhileTheTriggerIsHeldAndLowers)
         frames(1);
     frames(1);
     EXPECT_TRUE(playing("up_weapon_hold") && !playing("up_shoot") && !soldier.isUpperBodyBusy());
-    soldier.aim(true);
-    frames(1);
+    soldier.aim(true), frames(1);
     EXPECT_EQ(shootTime(), dt);
 }
 
@@ -104,24 +100,19 @@ TEST_F(SoldierTest, AimOrReloadWhileWalkingPlaysNoAnimationAReloadStandingRefuse
         soldier.move(30 * dt), frames(1);
     EXPECT_FALSE(playing("up_shoot"));
     hud.magazine = 10;
-    soldier.reload();
-    soldier.move(30 * dt);
-    frames(10);
+    soldier.reload(), soldier.move(30 * dt), frames(10);
     EXPECT_TRUE(hud.magazine == 30 && !playing("up_shoot") && !shown("Magazine"));
 
     // Standing, the reload plays: the count hidden and the rifle refused until 1.8.
     hud.magazine = 10;
-    soldier.reload();
-    frames(1);
+    soldier.reload(), frames(1);
     EXPECT_TRUE(hud.magazine == 30 && !shown("Magazine"));
     EXPECT_FALSE(soldier.aim(true));
     hud.magazine = 20;
-    soldier.fire(true);
-    soldier.reload();
+    soldier.fire(true), soldier.reload();
     EXPECT_EQ(hud.magazine, 20);
     // 1.75 and half of 0.1 make 1.8 exactly.
-    shootAnimation()->setTimePosition(1.75f);
-    frames(1, 0.1f);
+    shootAnimation()->setTimePosition(1.75f), frames(1, 0.1f);
     EXPECT_TRUE(shootTime() == 1.8f && shown("Magazine"));
 }
 
@@ -129,16 +120,14 @@ TEST_F(SoldierTest, WalksAlongTheFlattenedAimAndFacesItUnlessTheRifleIsUp)
 {
     EXPECT_TRUE(playing("up_weapon_hold") && playing("leg_stand")) << "from the start";
     soldier.setAimDirection(Ogre::Vector3(2, 0, 0));
-    soldier.move(30 * 0.5f);
-    frames(1);
+    soldier.move(30 * 0.5f), frames(1);
     EXPECT_TRUE(standsAt(15, 0, 0) && facing().positionEquals(Ogre::Vector3::UNIT_X) && playing("leg_run"));
     for (const char* channel : {"up_weapon_hold", "leg_run"})
         EXPECT_EQ(entity->getAnimationState(channel)->getTimePosition(), dt) << channel << " plays on";
     frames(1);
     EXPECT_TRUE(playing("leg_stand") && !playing("leg_run"));
     // Carried, the rifle shows in his right hand as the engine poses it when it draws.
-    entity->_updateAnimation();
-    frames(1, 0);
+    entity->_updateAnimation(), frames(1, 0);
     const Ogre::Node* hand = scene->getEntity("weapon")->getParentSceneNode()->getParent();
     const Ogre::Bone* bone = entity->getSkeleton()->getBone("hand_r");
     EXPECT_TRUE(scene->getEntity("weapon")->isVisible() && hand->getParent() == entity->getParentSceneNode());
@@ -156,39 +145,30 @@ TEST_F(SoldierTest, WalksAlongTheFlattenedAimAndFacesItUnlessTheRifleIsUp)
     EXPECT_TRUE(playing("leg_run") && !entity->getAnimationState("leg_run")->hasEnded());
     // With the rifle up he cannot walk.
     soldier.setAimDirection(Ogre::Vector3::UNIT_Z);
-    soldier.aim(true);
-    frames(1);
-    soldier.move(10);
-    frames(1);
+    soldier.aim(true), frames(1);
+    soldier.move(10), frames(1);
     EXPECT_TRUE(standsAt(20, 0, 0) && playing("leg_stand"));
 }
 
 TEST_F(SoldierTest, RidesFifteenAheadOfTheTruckNodeOneFrameBehindItAndStepsOffOnce)
 {
-    soldier.setRiding(true);
-    frames(1);
+    soldier.setRiding(true), frames(1);
     EXPECT_TRUE(standsAt(0, 0, 0)) << "no truck to ride";
     // A node of our own stands in for the truck, its +Z along world +X.
     Ogre::SceneNode* truck = scene->getRootSceneNode()->createChildSceneNode(
         Ogre::Vector3(100, 12, 200), Ogre::Quaternion(Ogre::Degree(90), Ogre::Vector3::UNIT_Y));
     soldier.setTruckNode(truck);
-    soldier.setRiding(true);
-    frames(1);
+    soldier.setRiding(true), frames(1);
     EXPECT_TRUE(standsAt(115, 12, 200));
     // The truck drives after the soldier's update; a step while riding lasts until the next one.
     truck->translate(0, 0, 50);
-    soldier.move(30);
-    frames(1);
+    soldier.move(30), frames(1);
     EXPECT_TRUE(standsAt(115, 12, 250) && playing("leg_run"));
 
-    soldier.setRiding(false);
-    truck->translate(0, 0, 50);
-    frames(1);
+    soldier.setRiding(false), truck->translate(0, 0, 50), frames(1);
     EXPECT_TRUE(standsAt(115, 0, 250));
     // On the ground for good: stepping off again leaves him where he walked to.
-    soldier.move(20);
-    soldier.setRiding(false);
-    frames(1);
+    soldier.move(20), soldier.setRiding(false), frames(1);
     EXPECT_TRUE(standsAt(115, 0, 270));
 }
 

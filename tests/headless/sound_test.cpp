@@ -104,8 +104,7 @@ TEST(Sound, ABurstOfThirtyRoundsThenTheEmptyClickOverTheEngine)
         ringing = heard.peak(0.045f, 0.05f);
     }
     EXPECT_EQ(onsets, 30);
-    ear.rig.soldier.fire(false);
-    ear.hear(1);
+    ear.rig.soldier.fire(false), ear.hear(1);
     ear.rig.soldier.fire(true);
     const Heard click = ear.frame(0.1f);
     EXPECT_GT(click.peak(0, 0.015f), 5 * engine);
@@ -114,8 +113,7 @@ TEST(Sound, ABurstOfThirtyRoundsThenTheEmptyClickOverTheEngine)
     const float after = ear.hear(0.5f).rms(0, 0.5f);
     EXPECT_TRUE(after > 0.5f * engine && after < 2 * engine) << after / engine;
     // The last round, pulled for on its own, fires without a click.
-    ear.rig.soldier.fire(false), ear.rig.hud.magazine = 1;
-    ear.rig.soldier.fire(true);
+    ear.rig.soldier.fire(false), ear.rig.hud.magazine = 1, ear.rig.soldier.fire(true);
     EXPECT_TRUE(ear.rig.hud.magazine == 0 && ear.sound.clicks == 1) << ear.sound.clicks;
 }
 
@@ -127,8 +125,7 @@ TEST(Sound, EveryReloadIsHeardAsItIsSeenAndOnlyThen)
 {
     Ear ear;
     Soldier& soldier = ear.rig.soldier;
-    soldier.setTruckNode(ear.rig.scene->getRootSceneNode());
-    soldier.setRiding(true);
+    soldier.setTruckNode(ear.rig.scene->getRootSceneNode()), soldier.setRiding(true);
     const float engine = ear.frame(0.5f).rms(0, 0.5f);
     bool loud = false;
     const auto starts = [&](int frames, const std::function<void()>& first, const std::function<void()>& every = [] {}) {
@@ -155,8 +152,8 @@ TEST(Sound, EveryReloadIsHeardAsItIsSeenAndOnlyThen)
 }
 
 // A hit sounds where it lands: from the left when it lands on the camera's left, whichever way the camera faces,
-// and faint but there from 300 units away against 30. The level tells of it: here a target grazed at the edge of
-// its radius, worn a hundredth. A crate of the test's own: the hit that first cracks it and the one that destroys
+// and faint but there from 300 units away against 30. The level, one of the test's own, tells of it: here a target
+// grazed at the edge of its radius. A crate of the test's own: the hit that first cracks it and the one that destroys
 // it ring on after the hit has died away, and no other does.
 TEST(Sound, HitsSoundFromWhereTheyLandCracksAndBreaksRingOn)
 {
@@ -165,8 +162,7 @@ TEST(Sound, HitsSoundFromWhereTheyLandCracksAndBreaksRingOn)
     level->setEventListener(&ear.sound);
     const Ogre::Vector3 edge = level->getTargets().at(36)->getCenter() + Ogre::Vector3(0, 13.49f, 0);
     const auto peakOfHitHeardFrom = [&](const Ogre::Vector3& offset, const Ogre::Vector3& facing) {
-        ear.lookFrom(edge + offset, facing);
-        ear.hear(0.5f);
+        ear.lookFrom(edge + offset, facing), ear.hear(0.5f);
         level->hitNearestTarget(edge);
         const Heard hit = ear.hear(0.2f);
         EXPECT_GT(hit.peak(0, 0.2f, Left), 3 * hit.peak(0, 0.2f, Right)) << offset;
@@ -179,8 +175,7 @@ TEST(Sound, HitsSoundFromWhereTheyLandCracksAndBreaksRingOn)
     EXPECT_GT(far, 0.03f * near);
 
     Crate crate(ear.rig.scene, 0, 8, 0);
-    crate.setEventListener(&ear.sound);
-    ear.lookFrom(Ogre::Vector3(30, 8, 0), Ogre::Vector3::NEGATIVE_UNIT_Z);
+    crate.setEventListener(&ear.sound), ear.lookFrom(Ogre::Vector3(30, 8, 0), Ogre::Vector3::NEGATIVE_UNIT_Z);
     const float quiet = ear.hear(0.5f).rms(0.15f, 0.4f);
     // Health 70: at exactly half still intact, then cracked, and cracked further without a sound; at exactly zero
     // still cracked, then destroyed.

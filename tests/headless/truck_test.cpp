@@ -42,8 +42,7 @@ TEST(Truck, StartsFixedThenLapsTheEllipseNoseFirstWithTheDeckAheadAndRunsOnSmoot
     // A frame with no time sets the same pose again; it does not turn the truck further.
     const Ogre::Vector3 before = truck->getPosition();
     level->update(0, 0);
-    EXPECT_EQ(truck->getPosition(), before);
-    EXPECT_LT(heading(truck).distance(Ogre::Vector3::NEGATIVE_UNIT_X), 1e-3f);
+    EXPECT_TRUE(truck->getPosition() == before && heading(truck).distance(Ogre::Vector3::NEGATIVE_UNIT_X) < 1e-3f);
     level->update(0, 0.01f);
     EXPECT_NEAR((truck->getPosition() - before).x / 0.01f, -125, 0.5f);
     level->update(0, 3 * lap / 4 - 1.01f);
