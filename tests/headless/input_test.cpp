@@ -11,11 +11,7 @@ struct Rig : SoldierRig {
     Ogre::Vector3 eye() const { return camera->getDerivedPosition(); }
     // Every handler answers true, or OIS would drop the rest of the frame's events.
     void press(OIS::KeyCode key) { EXPECT_TRUE(controller.handleKeyPressed(OIS::KeyEvent(nullptr, key, 0))); }
-    void button(OIS::MouseButtonID id, bool down)
-    {
-        const OIS::MouseEvent event(nullptr, OIS::MouseState());
-        EXPECT_TRUE(down ? controller.handleMousePressed(event, id) : controller.handleMouseReleased(event, id));
-    }
+    void button(OIS::MouseButtonID id, bool down) { EXPECT_TRUE(down ? controller.handleMousePressed({nullptr, {}}, id) : controller.handleMouseReleased({nullptr, {}}, id)); }
     void motion(int dx, int dy)
     {
         OIS::MouseState state;
@@ -33,8 +29,7 @@ TEST(FollowCamera, StandsBehindOrOverTheRightShoulder)
     EXPECT_EQ(rig.camera->getDerivedDirection(), Ogre::Vector3::UNIT_Z);
     // Placed by whichever comes last, the camera or the soldier.
     ThirdPersonCamera second;
-    second.setTarget(&rig.soldier);
-    second.setCamera(rig.scene->createCamera("Second Camera"));
+    second.setTarget(&rig.soldier), second.setCamera(rig.scene->createCamera("Second Camera"));
     EXPECT_EQ(rig.scene->getCamera("Second Camera")->getDerivedPosition(), Ogre::Vector3(0, 5, -35));
 
     rig.soldier.move(10), rig.frames(1, 0);

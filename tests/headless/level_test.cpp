@@ -20,8 +20,7 @@ TEST(Level, CratesInsideTheTrackTargetsOutsideEachClearOfEarlierOnesZonesIgnoreH
         const bool crate = i < 35;
         const std::string name = Ogre::StringUtil::format(crate ? "crate_%04zu" : "target_%04zu", crate ? i : i - 35);
         SCOPED_TRACE(name);
-        const Ogre::Entity* entity = headlessScene()->getEntity(name);
-        const Ogre::Vector3 node = entity->getParentSceneNode()->getPosition();
+        const Ogre::Vector3 node = headlessScene()->getEntity(name)->getParentSceneNode()->getPosition();
         EXPECT_EQ(objects[i]->getCenter(), node + Ogre::Vector3(0, crate ? 0 : 8, 0));
         EXPECT_EQ(node.y, crate ? 8 : 20);
         const double a = crate ? 2300 : 2700, b = crate ? 450 : 550;

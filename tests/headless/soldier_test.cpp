@@ -55,11 +55,8 @@ TEST(SoldierPhases, EachPlaysOneFrame)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.phase);
         SoldierRig rig;
-        row.request(rig.soldier);
-        rig.frames(1, 0);
-        rig.shootAnimation()->setTimePosition(row.from);
-        rig.hud.magazine = row.magazine;
-        rig.frames(1, dt);
+        row.request(rig.soldier), rig.frames(1, 0);
+        rig.shootAnimation()->setTimePosition(row.from), rig.hud.magazine = row.magazine, rig.frames(1, dt);
         EXPECT_FLOAT_EQ(rig.shootAnimation()->getTimePosition(), row.to);
         EXPECT_EQ(rig.hud.magazine, row.magazineAfter);
     }

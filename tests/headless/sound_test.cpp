@@ -23,26 +23,26 @@ const int rate = Media::Sounds::sampleRate;
 enum Channel { Left, Right, Both };
 
 // Left and right, interleaved as rendered.
-struct Heard {
-    std::vector<float> samples;
-    // Over [from, to) seconds.
-    float peak(float from, float to, Channel only = Both) const
-    {
-        float loudest = 0;
-        for (int i = 2 * int(from * rate); i < std::min<int>(2 * int(to * rate), int(samples.size())); ++i)
-            if (only == Both || i % 2 == only)
-                loudest = std::max(loudest, std::abs(samples[i]));
-        return loudest;
-    }
-    float rms(float from, float to) const
-    {
-        double sum = 0;
-        const int first = 2 * int(from * rate), last = std::min<int>(2 * int(to * rate), int(samples.size()));
-        for (int i = first; i < last; ++i)
-            sum += samples[i] * samples[i];
-        return float(std::sqrt(sum / std::max(1, last - first)));
-    }
-};
+using Heard = std::vector<float>;
+
+// Over [from, to) seconds.
+float peak(const Heard& heard, float from, float to, Channel only = Both)
+{
+    float loudest = 0;
+    for (int i = 2 * int(from * rate); i < std::min<int>(2 * int(to * rate), int(heard.size())); ++i)
+        if (only == Both || i % 2 == only)
+            loudest = std::max(loudest, std::abs(heard[i]));
+    return loudest;
+}
+
+float rms(const Heard& heard, float from, float to)
+{
+    double sum = 0;
+    const int first = 2 * int(from * rate), last = std::min<int>(2 * int(to * rate), int(heard.size()));
+    for (int i = first; i < last; ++i)
+        sum += heard[i] * heard[i];
+    return float(std::sqrt(sum / std::max(1, last - first)));
+}
 
 // The game's sound, counting the pulls of the trigger on an empty magazine.
 struct CountingSound : GameSound {
@@ -71,8 +71,8 @@ struct Ear {
     }
     Heard hear(float seconds)
     {
-        Heard heard{std::vector<float>(2 * std::size_t(seconds * rate))};
-        device->render(heard.samples.data(), int(heard.samples.size() / 2));
+        Heard heard(2 * std::size_t(seconds * rate));
+        device->render(heard.data(), int(heard.size() / 2));
         return heard;
     }
     void lookFrom(const Ogre::Vector3& camera, const Ogre::Vector3& direction)
@@ -94,23 +94,23 @@ TEST(Sound, ABurstOfThirtyRoundsThenTheEmptyClickOverTheEngine)
     ear.rig.soldier.aim(true);
     for (int frame = 0; frame < 20; ++frame)
         ear.frame(0.05f);
-    const float engine = ear.hear(0.5f).rms(0, 0.5f);
+    const float engine = rms(ear.hear(0.5f), 0, 0.5f);
     int onsets = 0;
-    float ringing = ear.hear(0.05f).peak(0.045f, 0.05f);
+    float ringing = peak(ear.hear(0.05f), 0.045f, 0.05f);
     ear.rig.soldier.fire(true);
     for (int frame = 0; frame < 200 && ear.rig.hud.magazine > 0; ++frame) {
         const Heard heard = ear.frame(0.05f);
-        onsets += heard.peak(0, 0.001f) > std::max(4 * ringing, 0.5f * heard.peak(0, 0.05f));
-        ringing = heard.peak(0.045f, 0.05f);
+        onsets += peak(heard, 0, 0.001f) > std::max(4 * ringing, 0.5f * peak(heard, 0, 0.05f));
+        ringing = peak(heard, 0.045f, 0.05f);
     }
     EXPECT_EQ(onsets, 30);
     ear.rig.soldier.fire(false), ear.hear(1);
     ear.rig.soldier.fire(true);
     const Heard click = ear.frame(0.1f);
-    EXPECT_GT(click.peak(0, 0.015f), 5 * engine);
-    EXPECT_LT(click.rms(0.03f, 0.1f), 1.5f * engine);
+    EXPECT_GT(peak(click, 0, 0.015f), 5 * engine);
+    EXPECT_LT(rms(click, 0.03f, 0.1f), 1.5f * engine);
     EXPECT_TRUE(ear.stage.enginePlaying());
-    const float after = ear.hear(0.5f).rms(0, 0.5f);
+    const float after = rms(ear.hear(0.5f), 0, 0.5f);
     EXPECT_TRUE(after > 0.5f * engine && after < 2 * engine) << after / engine;
     // The last round, pulled for on its own, fires without a click.
     ear.rig.soldier.fire(false), ear.rig.hud.magazine = 1, ear.rig.soldier.fire(true);
@@ -126,14 +126,14 @@ TEST(Sound, EveryReloadIsHeardAsItIsSeenAndOnlyThen)
     Ear ear;
     Soldier& soldier = ear.rig.soldier;
     soldier.setTruckNode(ear.rig.scene->getRootSceneNode()), soldier.setRiding(true);
-    const float engine = ear.frame(0.5f).rms(0, 0.5f);
+    const float engine = rms(ear.frame(0.5f), 0, 0.5f);
     bool loud = false;
     const auto starts = [&](int frames, const std::function<void()>& first, const std::function<void()>& every = [] {}) {
         std::string heard;
         for (int frame = 0; frame < frames; ++frame) {
             frame ? every() : (first(), every());
             const bool wasLoud = loud;
-            loud = ear.frame(0.1f).rms(0, 0.1f) > 10 * engine;
+            loud = rms(ear.frame(0.1f), 0, 0.1f) > 10 * engine;
             heard += loud ? (wasLoud ? '-' : 'x') : '.';
         }
         return heard;
@@ -165,8 +165,8 @@ TEST(Sound, HitsSoundFromWhereTheyLandCracksAndBreaksRingOn)
         ear.lookFrom(edge + offset, facing), ear.hear(0.5f);
         level->hitNearestTarget(edge);
         const Heard hit = ear.hear(0.2f);
-        EXPECT_GT(hit.peak(0, 0.2f, Left), 3 * hit.peak(0, 0.2f, Right)) << offset;
-        return hit.peak(0, 0.2f);
+        EXPECT_GT(peak(hit, 0, 0.2f, Left), 3 * peak(hit, 0, 0.2f, Right)) << offset;
+        return peak(hit, 0, 0.2f);
     };
     // Near, facing +X with the point on the -Z side; far, facing -Z with it on the -X side.
     const float near = peakOfHitHeardFrom({0, 0, 30}, Ogre::Vector3::UNIT_X);
@@ -176,13 +176,13 @@ TEST(Sound, HitsSoundFromWhereTheyLandCracksAndBreaksRingOn)
 
     Crate crate(ear.rig.scene, 0, 8, 0);
     crate.setEventListener(&ear.sound), ear.lookFrom(Ogre::Vector3(30, 8, 0), Ogre::Vector3::NEGATIVE_UNIT_Z);
-    const float quiet = ear.hear(0.5f).rms(0.15f, 0.4f);
+    const float quiet = rms(ear.hear(0.5f), 0.15f, 0.4f);
     // Health 70: at exactly half still intact, then cracked, and cracked further without a sound; at exactly zero
     // still cracked, then destroyed.
     std::string rings;
     for (const Ogre::Real distance : {0.0f, 0.0f, 5.5f, 12.0f, 12.0f, 0.0f, 0.0f, 8.5f, 0.0f}) {
         crate.hit(distance);
-        rings += ear.hear(0.5f).rms(0.15f, 0.4f) > 3 * quiet ? 'x' : '.';
+        rings += rms(ear.hear(0.5f), 0.15f, 0.4f) > 3 * quiet ? 'x' : '.';
     }
     EXPECT_EQ(rings, "...x....x");
 }
