@@ -54,8 +54,7 @@ bool pointerHeldBy(const std::string& id)
     XQueryPointer(display, window, &root, &child, &rootX, &rootY, &x, &y, &buttons);
     XFixesCursorImage* cursor = XFixesGetCursorImage(display);
     const bool hidden = std::none_of(cursor->pixels, cursor->pixels + cursor->width * cursor->height, [](unsigned long pixel) { return pixel >> 24; });
-    XFree(cursor);
-    XCloseDisplay(display);
+    XFree(cursor), XCloseDisplay(display);
     return hidden && x >= 0 && y >= 0 && x < size.width && y < size.height;
 }
 
@@ -71,8 +70,7 @@ bool keyboardIsFree()
 // The game's frames at a fixed frame time for a while of real time, so that what was sent has arrived.
 void playFor(double seconds)
 {
-    Ogre::FrameEvent event{};
-    event.timeSinceLastFrame = 0.05f;
+    Ogre::FrameEvent event{0, 0.05f};
     within(seconds, [&] { return !gRoot->_fireFrameStarted(event); });
 }
 
@@ -96,8 +94,7 @@ double degreesFrom(const Ogre::Vector3& aim)
 // time here: every tenth frame is drawn, the others only run the game's frame update.
 bool playUntil(const std::function<bool()>& done, int frames = 100)
 {
-    Ogre::FrameEvent event{};
-    event.timeSinceLastFrame = 0.2f;
+    Ogre::FrameEvent event{0, 0.2f};
     for (int frame = 0; frame < frames && !done(); ++frame) {
         OgreBites::WindowEventUtilities::messagePump();
         frame % 10 == 0 ? gRoot->renderOneFrame(event.timeSinceLastFrame) : gRoot->_fireFrameStarted(event);
@@ -114,12 +111,6 @@ void send(const std::string& input, int frames = 2)
 
 const auto upperBodyFree = [] { return !gPlayer->isUpperBodyBusy(); };
 
-void reload()
-{
-    send("key r");
-    ASSERT_TRUE(playUntil(upperBodyFree));
-}
-
 } // namespace
 
 // 0.1 degree a count whichever way, however quick, the window resized or not; nothing acts while another
@@ -131,8 +122,7 @@ TEST(Desktop, AimTakesEveryCountOnlyWithFocusAndWhatIsHeldIsLetGoWhenFocusLeaves
     scratch.startEngineHere();
     assembleGame();
     const std::string id = std::to_string(waitForWindow("Corvane", 10));
-    sendInput("windowactivate --sync " + id);
-    playFor(0.3);
+    sendInput("windowactivate --sync " + id), playFor(0.3);
     const Ogre::Vector3 start = gPlayer->getAimDirection();
     for (const auto& [dx, dy] : std::initializer_list<std::pair<int, int>>{{200, 0}, {-200, 0}, {0, 200}, {0, -200}}) {
         move(dx, dy);
@@ -148,8 +138,7 @@ TEST(Desktop, AimTakesEveryCountOnlyWithFocusAndWhatIsHeldIsLetGoWhenFocusLeaves
 
     sendInput("windowactivate --sync " + desktop.terminal);
     sendInput("mousemove --window " + desktop.terminal + " 20 20 mousemove_relative -- 30 30 mousedown 3 type u");
-    sendInput("key Return");
-    playFor(0.5);
+    sendInput("key Return"), playFor(0.5);
     EXPECT_NEAR(degreesFrom(start), 0, 0.01) << "the pointer over the terminal";
     EXPECT_FALSE(Ogre::OverlayManager::getSingleton().getOverlayElement("Cross")->isVisible()) << "a button held over the terminal";
     sendInput("mouseup 3");
@@ -157,8 +146,7 @@ TEST(Desktop, AimTakesEveryCountOnlyWithFocusAndWhatIsHeldIsLetGoWhenFocusLeaves
     EXPECT_GT(gPlayer->getPosition().y, 0) << "U typed into the terminal";
 
     sendInput("windowactivate --sync " + id);
-    sendInput("key u");
-    playFor(0.5);
+    sendInput("key u"), playFor(0.5);
     ASSERT_EQ(gPlayer->getPosition().y, 0);
     // Focus goes elsewhere while the window is minimised, and so does the release.
     const auto minimisedWhile = [&](const std::string& release) {
@@ -168,17 +156,14 @@ TEST(Desktop, AimTakesEveryCountOnlyWithFocusAndWhatIsHeldIsLetGoWhenFocusLeaves
         playFor(0.5);
     };
     const Ogre::Vector3 steppedOff = gPlayer->getPosition();
-    sendInput("keydown w");
-    playFor(0.3);
+    sendInput("keydown w"), playFor(0.3);
     EXPECT_GT(gPlayer->getPosition().distance(steppedOff), 1);
     minimisedWhile("keyup w");
     const Ogre::Vector3 stopped = gPlayer->getPosition();
     playFor(0.3);
     EXPECT_EQ(gPlayer->getPosition(), stopped) << "walks on";
-    sendInput("mousedown 3");
-    playFor(1);
-    sendInput("mousedown 1");
-    playFor(0.2);
+    sendInput("mousedown 3"), playFor(1);
+    sendInput("mousedown 1"), playFor(0.2);
     minimisedWhile("mouseup 1 mouseup 3");
     const int left = gHud->magazine;
     playFor(0.5);
@@ -210,8 +195,7 @@ TEST(Desktop, AWindowAmongOthers)
     sendInput("key Return keydown Escape sleep 0.3 keyup Escape");
     EXPECT_TRUE(within(5, [&] { return contentsOf(desktop.typed) == "hello\n"; }));
     EXPECT_EQ(first.wait_for(1s), std::future_status::timeout) << "Escape typed into the terminal";
-    sendInput("windowminimize --sync " + id);
-    sendInput("windowactivate --sync " + id);
+    sendInput("windowminimize --sync " + id), sendInput("windowactivate --sync " + id);
     EXPECT_TRUE(within(10, [&] { return pointerHeldBy(id); })) << "taken back after minimise";
 
     const std::string logSoFar = contentsOf(game.directory() / "Ogre.log");
@@ -279,18 +263,18 @@ TEST(EndToEnd, StartsAsFixedThenRidesStepsOffTurnsShootsReloadsAndSpendsEveryRou
     send("mouseup 3");
     ASSERT_TRUE(playUntil(upperBodyFree));
 
-    reload();
+    send("key r");
+    ASSERT_TRUE(playUntil(upperBodyFree));
     EXPECT_TRUE(gHud->magazine == 30 && gHud->ammo == 300 - (30 - left));
     EXPECT_EQ(hud("Ammo")->getCaption(), std::to_string(gHud->ammo));
 
     for (int magazines = 0; magazines < 12 && (gHud->magazine > 0 || gHud->ammo > 0); ++magazines) {
-        send("mousedown 3");
-        send("mousedown 1");
+        send("mousedown 3"), send("mousedown 1");
         EXPECT_TRUE(playUntil([] { return gHud->magazine == 0; }, 200));
-        send("mouseup 1");
-        send("mouseup 3");
+        send("mouseup 1"), send("mouseup 3");
         ASSERT_TRUE(playUntil(upperBodyFree));
-        reload();
+        send("key r");
+        ASSERT_TRUE(playUntil(upperBodyFree));
     }
     // The game goes on under the final score.
     EXPECT_TRUE(gRoot->renderOneFrame());

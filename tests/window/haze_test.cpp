@@ -51,16 +51,12 @@ TEST(Haze, ACrateKeepsItsWoodInMidFieldFadesBeforeTheFarClipAndIsLeftOutPastIt)
     Ogre::MeshManager::getSingleton().createPlane("haze ground", "General", Ogre::Plane(Vector3::UNIT_Y, 0),
         6000, 6000, 1, 1, true, 1, 1, 1, Vector3::UNIT_Z);
     Ogre::Entity* ground = gSceneManager->createEntity("haze ground", "haze ground");
-    root->attachObject(ground);
-    ground->setMaterialName("Plane");
-    ground->setCastShadows(false);
+    root->attachObject(ground), ground->setMaterialName("Plane"), ground->setCastShadows(false);
     gSceneManager->setSkyBox(true, "Sky", 10);
     Ogre::Entity* crate = gSceneManager->createEntity("haze crate", "doboz.mesh");
-    root->createChildSceneNode()->attachObject(crate);
-    crate->getParentSceneNode()->setScale(Vector3(15));
+    root->createChildSceneNode()->attachObject(crate), crate->getParentSceneNode()->setScale(Vector3(15));
     Ogre::Camera* camera = gSceneManager->createCamera("Haze Camera");
-    camera->setNearClipDistance(1);
-    camera->setFarClipDistance(500);
+    camera->setNearClipDistance(1), camera->setFarClipDistance(500);
     gRenderWindow->addViewport(camera);
     root->createChildSceneNode(Vector3(0, 25, 0))->attachObject(camera);
 

@@ -49,10 +49,8 @@ void playAndQuit(const fs::path& home, const std::string& command, bool closeThe
     const auto ended = [&] { return finished.wait_for(std::chrono::seconds(0)) == std::future_status::ready; };
     const unsigned long window = waitForWindow("Corvane", 30);
     ASSERT_NE(window, 0u) << "the game's window never appeared";
-    if (closeTheWindow) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        closeWindow(window);
-    }
+    if (closeTheWindow)
+        std::this_thread::sleep_for(std::chrono::milliseconds(300)), closeWindow(window);
     // The game may not read the keyboard yet when its window appears: Escape is held for a moment, again and again.
     EXPECT_TRUE(closeTheWindow || within(30, [&] { return ended() || (sendInput("keydown Escape sleep 0.3 keyup Escape"), false); }));
     const int status = finished.get();

@@ -49,12 +49,10 @@ TEST(Soak, RandomInputForAMillionFrames)
     long memoryAfterWarmUp = 0;
 
     for (int frame = 0; frame < soakFrames; ++frame) {
-        Ogre::FrameEvent event{};
-        event.timeSinceLastFrame = frameTimes[random() % 4];
+        Ogre::FrameEvent event{0, frameTimes[random() % 4]};
         const auto choice = random() % 8;
         OIS::MouseState motion;
-        motion.X.rel = int(random() % 2001) - 1000;
-        motion.Y.rel = int(random() % 2001) - 1000;
+        motion.X.rel = int(random() % 2001) - 1000, motion.Y.rel = int(random() % 2001) - 1000;
         const auto button = OIS::MouseButtonID(random() % 3);
         switch (choice) {
         case 0: gInputHandler->keyPressed(OIS::KeyEvent(nullptr, keys[random() % 6], 0)); break;
@@ -75,8 +73,7 @@ TEST(Soak, RandomInputForAMillionFrames)
         ASSERT_NEAR(gPlayer->getAimDirection().length(), 1, 1e-3) << frame;
         ASSERT_TRUE(gHud->magazine >= 0 && gHud->magazine <= GameHud::MagazineCapacity && gHud->ammo <= ammo
             && gHud->hits >= hits) << frame;
-        ammo = gHud->ammo;
-        hits = gHud->hits;
+        ammo = gHud->ammo, hits = gHud->hits;
         if (frame == soakFrames / 10)
             memoryAfterWarmUp = peakResidentKilobytes();
     }
