@@ -44,11 +44,12 @@ float rms(const Heard& heard, float from, float to)
     return float(std::sqrt(sum / std::max(1, last - first)));
 }
 
-// The game's sound, counting the pulls of the trigger on an empty magazine.
+// The game's sound, counting the pulls of the trigger on an empty magazine and the bolts closed.
 struct CountingSound : GameSound {
     using GameSound::GameSound;
-    int clicks = 0;
+    int clicks = 0, bolts = 0;
     void dryFired() override { ++clicks, GameSound::dryFired(); }
+    void reloadReached(ReloadPoint point) override { bolts += point == MagazineHome, GameSound::reloadReached(point); }
 };
 
 // The soldier's rig with the game's sound told what he does, as the game wires it; the truck's engine plays
@@ -149,6 +150,10 @@ TEST(Sound, EveryReloadIsHeardAsItIsSeenAndOnlyThen)
         EXPECT_EQ(starts(1, [] {}), ".");
     EXPECT_EQ(starts(30, reload), once);
     EXPECT_EQ(starts(30, reload), reloadStanding);
+    // The bolt closes in the frame that brings the magazine home at exactly 1.8, as the count shows again.
+    const int bolts = ear.sound.bolts;
+    soldier.reload(), ear.frame(0.1f), ear.rig.shootAnimation()->setTimePosition(1.75f), ear.frame(0.1f);
+    EXPECT_TRUE(ear.rig.shown("Magazine") && ear.sound.bolts == bolts + 1) << ear.sound.bolts - bolts;
 }
 
 // A hit sounds where it lands: from the left when it lands on the camera's left, whichever way the camera faces,
