@@ -136,8 +136,7 @@ TEST(Desktop, AimTakesEveryCountOnlyWithFocusAndWhatIsHeldIsLetGoWhenFocusLeaves
     move(-10, 0, 60);
     EXPECT_NEAR(degreesFrom(start), 0, 0.01) << "back in sixty";
 
-    sendInput("windowactivate --sync " + desktop.terminal);
-    sendInput("mousemove --window " + desktop.terminal + " 20 20 mousemove_relative -- 30 30 mousedown 3 type u");
+    sendInput("windowactivate --sync " + desktop.terminal), sendInput("mousemove --window " + desktop.terminal + " 20 20 mousemove_relative -- 30 30 mousedown 3 type u");
     sendInput("key Return"), playFor(0.5);
     EXPECT_NEAR(degreesFrom(start), 0, 0.01) << "the pointer over the terminal";
     EXPECT_FALSE(Ogre::OverlayManager::getSingleton().getOverlayElement("Cross")->isVisible()) << "a button held over the terminal";
@@ -145,15 +144,11 @@ TEST(Desktop, AimTakesEveryCountOnlyWithFocusAndWhatIsHeldIsLetGoWhenFocusLeaves
     EXPECT_TRUE(within(5, [&] { return contentsOf(desktop.typed) == "u\n"; }));
     EXPECT_GT(gPlayer->getPosition().y, 0) << "U typed into the terminal";
 
-    sendInput("windowactivate --sync " + id);
-    sendInput("key u"), playFor(0.5);
+    sendInput("windowactivate --sync " + id), sendInput("key u"), playFor(0.5);
     ASSERT_EQ(gPlayer->getPosition().y, 0);
     // Focus goes elsewhere while the window is minimised, and so does the release.
     const auto minimisedWhile = [&](const std::string& release) {
-        sendInput("windowminimize --sync " + id);
-        sendInput(release);
-        sendInput("windowactivate --sync " + id);
-        playFor(0.5);
+        sendInput("windowminimize --sync " + id), sendInput(release), sendInput("windowactivate --sync " + id), playFor(0.5);
     };
     const Ogre::Vector3 steppedOff = gPlayer->getPosition();
     sendInput("keydown w"), playFor(0.3);
@@ -191,8 +186,7 @@ TEST(Desktop, AWindowAmongOthers)
 
     sendInput("windowactivate --sync " + desktop.terminal);
     EXPECT_TRUE(within(10, [&] { return !pointerHeldBy(id) && keyboardIsFree(); }));
-    sendInput("type hello");
-    sendInput("key Return keydown Escape sleep 0.3 keyup Escape");
+    sendInput("type hello"), sendInput("key Return keydown Escape sleep 0.3 keyup Escape");
     EXPECT_TRUE(within(5, [&] { return contentsOf(desktop.typed) == "hello\n"; }));
     EXPECT_EQ(first.wait_for(1s), std::future_status::timeout) << "Escape typed into the terminal";
     sendInput("windowminimize --sync " + id), sendInput("windowactivate --sync " + id);
