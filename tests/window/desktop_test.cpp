@@ -1,5 +1,5 @@
-// The game in a real window through real X input: from its fixed start-up to the end of its last round, and on
-// a desktop, openbox and a terminal beside the game.
+// The game in a real window through real X input: from its fixed start-up to the end of its last round with no
+// window manager, and on a desktop with openbox and a terminal beside it.
 #include "app/GameAssembly.h"
 #include "app/Startup.h"
 #include "hud/GameHud.h"
@@ -217,6 +217,7 @@ TEST(Desktop, AWindowAmongOthers)
     EXPECT_NE(contentsOf(game.directory() / "Ogre.log").find("X error: BadWindow"), std::string::npos);
 }
 
+// With no window manager, the keyboard following the pointer.
 TEST(EndToEnd, StartsAsFixedThenRidesStepsOffTurnsShootsReloadsAndSpendsEveryRound)
 {
     // A media tree whose crate folder's files lie at its top, as the engine accepts and so does the game.
