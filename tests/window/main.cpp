@@ -1,5 +1,6 @@
-// The window tests start the engine, and the engine starts once in a process. Given one test (as ctest runs
-// them), the binary runs it; given more, run whole or filtered, it runs each in a process of its own.
+// The window tests start the engine, and the engine starts once in a process; some start a window manager,
+// which owns its display. Given one test (as ctest runs them), the binary runs it; given more, run whole or
+// filtered, it runs each in a process of its own on a virtual display of its own.
 #include "tests/window/XInput.h"
 
 #include <gtest/gtest.h>
@@ -33,7 +34,7 @@ int main(int argc, char** argv)
         return RUN_ALL_TESTS();
     int failed = 0;
     for (const std::string& test : selected)
-        failed += std::system((command + " --gtest_filter=" + test).c_str()) != 0;
+        failed += std::system((CORVANE_VIRTUAL_DISPLAY " " + command + " --gtest_filter=" + test).c_str()) != 0;
     std::printf("%zu passed, %d failed\n", selected.size() - failed, failed);
     return failed ? 1 : 0;
 }
