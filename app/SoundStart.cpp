@@ -4,12 +4,12 @@
 #include "app/Startup.h"
 #include "player/Soldier.h"
 #include "sound/AudioDevice.h"
+#include "sound/GameSound.h"
 #include "sound/SoundBank.h"
-#include "sound/SoundFrameListener.h"
 #include "sound/SoundStage.h"
+#include "world/Level.h"
 
 #include <OgreRoot.h>
-#include <OgreSceneManager.h>
 
 namespace {
 
@@ -26,8 +26,8 @@ void startSound()
     if (!device)
         return;
     stage = std::make_unique<SoundStage>(bank);
-    SoundFrameListener* listener = new SoundFrameListener(stage.get(), gHud, gLevel, gPlayer,
-        gSceneManager->getEntity("player"), gCamera);
-    gRoot->addFrameListener(listener);
-    gPlayer->setDryFireListener(listener);
+    GameSound* sound = new GameSound(stage.get(), gCamera, gLevel->getTruckNode());
+    gRoot->addFrameListener(sound);
+    gPlayer->setEventListener(sound);
+    gLevel->setEventListener(sound);
 }

@@ -1,7 +1,10 @@
 #include "app/Startup.h"
 
+#include "app/FatalError.h"
+#include "common/MediaContract.h"
 #include "platform/DeprecatedPose.h"
 #include "platform/FontLoading.h"
+#include "platform/LogLock.h"
 #include "platform/MediaCheck.h"
 #include "platform/MediaErrorWatcher.h"
 #include "platform/Overlays.h"
@@ -10,6 +13,8 @@
 #include "platform/ShadowVolumePrograms.h"
 #include "platform/SplitPassFog.h"
 #include "platform/WindowClose.h"
+#include "platform/WindowIdentity.h"
+#include "platform/XErrorLog.h"
 
 #include <OgreLight.h>
 #include <OgreRenderWindow.h>
@@ -19,7 +24,12 @@
 
 #include <Bites/OgreWindowEventUtilities.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <iostream>
+#include <stdexcept>
+#include <string>
+#include <vector>
 
 Ogre::Root* gRoot = nullptr;
 Ogre::RenderWindow* gRenderWindow = nullptr;
@@ -43,6 +53,27 @@ const MediaLocation mediaLocations[] = {
     {"media/target", false},
     {"media/crate", false},
 };
+
+const char* const logFile = "Ogre.log";
+
+// Xlib allows no way back from a broken connection.
+void endOnLostDisplay()
+{
+    std::cerr << describeFatalError(std::make_exception_ptr(std::runtime_error("lost the connection to the X display"))) << std::endl;
+    std::_Exit(1);
+}
+
+// Hidden until the desktop can tell whose it is. With vertical sync a real graphics card draws at the
+// display's rate; the software renderer has none and draws as before.
+const Ogre::NameValuePairList windowOptions = {{"hidden", "true"}, {"vsync", "true"}};
+
+std::vector<std::string> windowIconPictures()
+{
+    std::vector<std::string> pictures;
+    for (const Media::WindowIcon& icon : Media::windowIcons)
+        pictures.push_back(std::string(Media::windowIconFolder) + "/" + icon.file);
+    return pictures;
+}
 
 void createMainLight()
 {
@@ -89,18 +120,27 @@ void loadMedia()
     mendSplitPassFog();
 }
 
+void claimLog()
+{
+    if (!lockLog(logFile))
+        throw std::runtime_error("another copy of the game is already running in " + std::filesystem::current_path().string());
+}
+
 void startEngine()
 {
-    createQuietLog("Ogre.log");
-    gRoot = OGRE_NEW Ogre::Root("", "", "Ogre.log");
+    createQuietLog(logFile);
+    logXErrors(endOnLostDisplay);
+    gRoot = OGRE_NEW Ogre::Root("", "", logFile);
     createOverlaySystem();
     gRoot->loadPlugin(imageCodecPlugin());
     gRoot->loadPlugin(renderSystemPlugin());
     gRoot->loadPlugin(octreePlugin());
     gRoot->setRenderSystem(firstAvailableRenderer());
     gRoot->initialise(false, "OGRE Render Window", Ogre::BLANKSTRING);
-    gRenderWindow = gRoot->createRenderWindow("Corvane", 1024, 768, false, nullptr);
+    gRenderWindow = gRoot->createRenderWindow("Corvane", 1024, 768, false, &windowOptions);
     acceptCloseRequests(gRenderWindow);
+    introduceWindow(gRenderWindow);
+    gRenderWindow->setHidden(false);
     gSceneManager = gRoot->createSceneManager("OctreeSceneManager", Ogre::BLANKSTRING);
     attachOverlaySystem(gSceneManager);
     createMainLight();
@@ -109,6 +149,7 @@ void startEngine()
     gSceneManager->setShadowTechnique(Ogre::SHADOWTYPE_STENCIL_ADDITIVE);
     registerMediaLocations();
     loadMedia();
+    showWindowIcon(gRenderWindow, windowIconPictures());
 }
 
 void runMainLoop()

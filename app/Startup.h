@@ -12,6 +12,9 @@ extern Ogre::Root* gRoot;
 extern Ogre::RenderWindow* gRenderWindow;
 extern Ogre::SceneManager* gSceneManager;
 
+// Refuses to start where another copy of the game runs: it would write over that copy's log.
+void claimLog();
+
 // Root, plug-ins, render system, window, scene manager, light, shadows, media.
 void startEngine();
 

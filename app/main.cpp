@@ -8,6 +8,7 @@
 int main()
 {
     try {
+        claimLog();
         startEngine();
         assembleGame();
         startSound();

@@ -1,5 +1,6 @@
 // What the game, the media generator and the tools must agree on: the names the game asks the media
-// for, the time points of "up_shoot" it jumps between, how the rifle hangs in the hand, and the sounds.
+// for (the window's icon among them), the time points of "up_shoot" it jumps between, how the rifle hangs
+// in the hand, and the sounds.
 #pragma once
 
 namespace Media {
@@ -9,6 +10,14 @@ inline constexpr const char* rifleMesh = "rifle.mesh";
 inline constexpr const char* truckMesh = "truck.mesh";
 inline constexpr const char* targetMesh = "target01.mesh";
 inline constexpr const char* crateMesh = "doboz.mesh";
+
+// The window's own icon, one picture a size, in the media tree's folder "icon".
+struct WindowIcon {
+    int size;
+    const char* file;
+};
+inline constexpr const char* windowIconFolder = "icon";
+inline constexpr WindowIcon windowIcons[] = {{32, "corvane_32.png"}, {48, "corvane_48.png"}, {64, "corvane_64.png"}};
 
 // The soldier's skeleton: the bone that holds the rifle, and the two channels' animations.
 inline constexpr const char* rifleHandBone = "hand_r";
@@ -55,7 +64,7 @@ inline constexpr int hitVariants = 2;
 enum Clip {
     Shot0, Shot1, Shot2, Click, MagazineOut, MagazineIn, Bolt,
     WoodHit0, WoodHit1, WoodCrack, WoodBreak, BoardHit0, BoardHit1, BoardCrack, BoardBreak,
-    Engine, ClipCount
+    StepOff, Engine, ClipCount
 };
 static_assert(Shot0 + shotVariants == Click && WoodHit0 + hitVariants == WoodCrack && BoardHit0 + hitVariants == BoardCrack);
 
@@ -64,7 +73,7 @@ inline constexpr const char* files[ClipCount] = {
     "sound/shot_0.wav", "sound/shot_1.wav", "sound/shot_2.wav", "sound/click.wav", "sound/magazine_out.wav",
     "sound/magazine_in.wav", "sound/bolt.wav", "sound/wood_hit_0.wav", "sound/wood_hit_1.wav", "sound/wood_crack.wav",
     "sound/wood_break.wav", "sound/board_hit_0.wav", "sound/board_hit_1.wav", "sound/board_crack.wav",
-    "sound/board_break.wav", "sound/engine.wav",
+    "sound/board_break.wav", "sound/step_off.wav", "sound/engine.wav",
 };
 } // namespace Sounds
 

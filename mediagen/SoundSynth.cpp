@@ -13,6 +13,10 @@ using Samples = SoundSynth::Samples;
 
 const float pi = 3.14159265f;
 const float rate = Media::Sounds::sampleRate;
+// Full scale less 1 dB: the loudest that any clip peaks.
+const float ceiling = 0.89f;
+// Far below every sound: what a one-shot keeps of its lowest notes.
+const float offsetCutoff = 20;
 
 int frames(float seconds)
 {
@@ -57,6 +61,29 @@ float envelope(int i, float decay)
     return std::exp(-i / rate / decay);
 }
 
+// A clip's mean is an offset, which thumps as a source starts, stops or fades. A one-shot loses it through
+// a one-pole high-pass, whose undershoot its own tail takes in; a loop by subtraction, which keeps the joint.
+void centre(Samples& samples)
+{
+    const float keep = std::exp(-2 * pi * offsetCutoff / rate);
+    float input = 0, output = 0;
+    for (float& s : samples) {
+        output = s - input + keep * output;
+        input = s;
+        s = output;
+    }
+}
+
+void centreLoop(Samples& samples)
+{
+    double sum = 0;
+    for (float s : samples)
+        sum += s;
+    const float mean = static_cast<float>(sum / samples.size());
+    for (float& s : samples)
+        s -= mean;
+}
+
 void normalise(Samples& samples, float peak)
 {
     float loudest = 0;
@@ -65,6 +92,13 @@ void normalise(Samples& samples, float peak)
     if (loudest > 0)
         for (float& s : samples)
             s *= peak / loudest;
+}
+
+// A one-shot, centred and peaking at `peak`.
+void finish(Samples& samples, float peak)
+{
+    centre(samples);
+    normalise(samples, peak);
 }
 
 // To true silence over the last `seconds`, so that a clip never ends on a step.
@@ -127,7 +161,7 @@ Samples SoundSynth::shot(int variant) const
         out[i] = std::tanh(2.0f * (1.5f * crack + 0.9f * thump + bodyNoise + 3 * tail));
     }
     fadeOut(out, 0.1f);
-    normalise(out, 0.95f);
+    finish(out, ceiling);
     return out;
 }
 
@@ -137,7 +171,7 @@ Samples SoundSynth::emptyClick() const
     Samples out(frames(0.06f));
     strike(out, 0, {{3200, 0.004f, 1}}, 1, 0.001f, random);
     strike(out, frames(0.010f), {{5500, 0.003f, 1}}, 0.7f, 0.001f, random);
-    normalise(out, 0.5f);
+    finish(out, 0.5f);
     return out;
 }
 
@@ -154,7 +188,7 @@ Samples SoundSynth::magazineOut() const
         out[i] = trimMore(trim(band(random.range(-1, 1)))) * swell * swell;
     }
     strike(out, frames(0.22f), {{2600, 0.006f, 1}, {4100, 0.004f, 0.6f}}, 0.6f, 0.001f, random);
-    normalise(out, 0.45f);
+    finish(out, 0.45f);
     return out;
 }
 
@@ -165,7 +199,7 @@ Samples SoundSynth::magazineIn() const
     for (std::size_t i = 0; i < out.size(); ++i)
         out[i] = std::sin(2 * pi * 120 * i / rate) * envelope(i, 0.03f);
     strike(out, frames(0.004f), {{2700, 0.008f, 1}, {1800, 0.010f, 0.7f}}, 1.2f, 0.0015f, random);
-    normalise(out, 0.7f);
+    finish(out, 0.7f);
     return out;
 }
 
@@ -176,7 +210,7 @@ Samples SoundSynth::bolt() const
     const std::vector<Mode> metal = {{1800, 0.012f, 0.8f}, {2700, 0.010f, 1}, {4100, 0.007f, 0.7f}};
     strike(out, 0, metal, 1, 0.0015f, random);
     strike(out, frames(0.13f), metal, 1.3f, 0.0015f, random);
-    normalise(out, 0.7f);
+    finish(out, 0.7f);
     return out;
 }
 
@@ -185,7 +219,7 @@ Samples SoundSynth::hit(bool board, int variant) const
     Random random(board ? 200 + variant : 300 + variant);
     Samples out(frames(0.3f));
     strike(out, 0, woodModes(board, random.range(0.92f, 1.08f)), 1, 0.002f, random);
-    normalise(out, 0.8f);
+    finish(out, 0.8f);
     return out;
 }
 
@@ -198,7 +232,7 @@ Samples SoundSynth::crack(bool board) const
         const float at = 0.25f * std::pow(random.uniform(), 1.5f);
         strike(out, frames(at), woodModes(board, random.range(0.9f, 1.3f)), random.range(0.2f, 1), 0.0005f, random);
     }
-    normalise(out, 0.8f);
+    finish(out, 0.8f);
     return out;
 }
 
@@ -213,7 +247,28 @@ Samples SoundSynth::breakApart(bool board) const
         const float at = 0.4f * std::pow(random.uniform(), 2.0f);
         strike(out, frames(at), woodModes(board, random.range(0.8f, 1.4f)), random.range(0.2f, 1), 0.0008f, random);
     }
-    normalise(out, 0.9f);
+    finish(out, ceiling);
+    return out;
+}
+
+Samples SoundSynth::stepOff() const
+{
+    Random random(29);
+    Samples out(frames(0.4f));
+    // Both boots, one a moment after the other: a low thud each and the grit crunching under it.
+    const struct {
+        float at, strength;
+    } boots[] = {{0, 1}, {0.055f, 0.6f}};
+    for (const auto& boot : boots) {
+        LowPass grit(1500), gritDarker(1500);
+        for (int i = 0, start = frames(boot.at); start + i < static_cast<int>(out.size()); ++i) {
+            const float t = i / rate;
+            const float thud = std::sin(2 * pi * 70 * t) * envelope(i, 0.03f);
+            const float crunch = 1.5f * gritDarker(grit(random.range(-1, 1))) * envelope(i, 0.04f) * std::min(1.0f, t / 0.002f);
+            out[start + i] += boot.strength * (thud + crunch);
+        }
+    }
+    finish(out, 0.7f);
     return out;
 }
 
@@ -257,6 +312,7 @@ Samples SoundSynth::engine() const
             if (pass == 1)
                 out[i] = crank * value + hiss[i];
         }
+    centreLoop(out);
     normalise(out, 0.8f);
     return out;
 }

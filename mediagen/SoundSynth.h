@@ -16,6 +16,8 @@ public:
     Samples hit(bool board, int variant) const;
     Samples crack(bool board) const;
     Samples breakApart(bool board) const;
+    // Boots landing on the ground from the truck's deck.
+    Samples stepOff() const;
     // A loop of a whole number of engine cycles.
     Samples engine() const;
 };

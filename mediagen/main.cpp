@@ -1,4 +1,5 @@
-// Writes the game's meshes, skeleton, pictures and sounds into a media tree, and its icon into an icon theme folder:
+// Writes the game's meshes, skeleton, pictures, sounds and window icon into a media tree, and its icon into an
+// icon theme folder:
 // corvane-mediagen MEDIA_FOLDER ICON_FOLDER
 #include "common/MediaContract.h"
 #include "mediagen/Canvas.h"
@@ -69,6 +70,7 @@ void writeSounds(const MediaWriter& writer)
         write(synth.crack(board), board ? BoardCrack : WoodCrack);
         write(synth.breakApart(board), board ? BoardBreak : WoodBreak);
     }
+    write(synth.stepOff(), StepOff);
     write(synth.engine(), Engine);
 }
 
@@ -81,6 +83,8 @@ void writeIcons(const MediaWriter& writer, const std::filesystem::path& iconFold
         const std::string square = std::to_string(size) + "x" + std::to_string(size);
         writer.writePicture(painter.icon(size), iconFolder / "hicolor" / square / "apps/corvane.png", true);
     }
+    for (const Media::WindowIcon& icon : Media::windowIcons)
+        writer.writePicture(painter.icon(icon.size), std::filesystem::path(Media::windowIconFolder) / icon.file, true);
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 
 #include "common/MediaContract.h"
 #include "hud/GameHud.h"
-#include "player/DryFireListener.h"
+#include "world/GameEventListener.h"
 #include "world/Level.h"
 
 #include <OgreAnimationState.h>
@@ -12,6 +12,8 @@
 #include <OgreSceneNode.h>
 #include <OgreSceneQuery.h>
 #include <OgreSkeletonInstance.h>
+
+#include <iterator>
 
 namespace {
 
@@ -36,6 +38,13 @@ const Ogre::Real maxHitDistance = 1000;
 const Ogre::Real noHit = -1;
 const unsigned short maxRayResults = 4;
 
+// Told as a reload's animation passes them.
+const struct {
+    Ogre::Real time;
+    GameEventListener::ReloadPoint point;
+} reloadPoints[] = {{reloadRejoin, GameEventListener::Rejoin}, {magazineHome, GameEventListener::MagazineHome}};
+const int reloadPointCount = static_cast<int>(std::size(reloadPoints));
+
 } // namespace
 
 Soldier::Soldier(Ogre::SceneManager* sceneManager, GameHud* hud, Level* level)
@@ -50,7 +59,9 @@ Soldier::Soldier(Ogre::SceneManager* sceneManager, GameHud* hud, Level* level)
     , riding(false)
     , hud(hud)
     , level(level)
-    , dryFireListener(nullptr)
+    , events(nullptr)
+    , reloadUntold(false)
+    , nextReloadPoint(reloadPointCount)
 {
     entity = sceneManager->createEntity("player", Media::soldierMesh);
     node = sceneManager->getRootSceneNode()->createChildSceneNode(Ogre::Vector3::ZERO, Ogre::Quaternion::IDENTITY);
@@ -60,11 +71,9 @@ Soldier::Soldier(Ogre::SceneManager* sceneManager, GameHud* hud, Level* level)
 
     legAnimation = entity->getAnimationState(legStandAnimation);
     upperBodyAnimation = entity->getAnimationState(upperHoldAnimation);
-    for (Ogre::AnimationState* animation : {legAnimation, upperBodyAnimation}) {
-        animation->setEnabled(true);
-        animation->setWeight(1.0f);
-        animation->setLoop(true);
-    }
+    // Both loop at full weight, as animation states do unless told otherwise; only "up_shoot" is made a one-shot.
+    legAnimation->setEnabled(true);
+    upperBodyAnimation->setEnabled(true);
 
     Ogre::Entity* rifle = sceneManager->createEntity("weapon", Media::rifleMesh);
     handNode = node->createChildSceneNode(Ogre::Vector3::ZERO, Ogre::Quaternion::IDENTITY);
@@ -114,8 +123,11 @@ void Soldier::update(Ogre::Real, Ogre::Real timeSinceLastFrame)
     faceAim();
     if (riding)
         node->setPosition(ridingSpot());
-    if (upperBodyState != previousUpperBodyState || legState != previousLegState)
+    const bool switching = upperBodyState != previousUpperBodyState || legState != previousLegState;
+    if (switching)
         switchAnimations();
+    if (reloadUntold)
+        announceReloadBegun(switching);
 
     if (upperBodyState == Shoot)
         playShootPhase(timeSinceLastFrame);
@@ -153,6 +165,13 @@ void Soldier::setRiding(bool ride)
     riding = false;
     const Ogre::Vector3 spot = ridingSpot();
     node->setPosition(spot.x, groundHeight, spot.z);
+    if (events)
+        events->steppedOff();
+}
+
+void Soldier::setEventListener(GameEventListener* listener)
+{
+    events = listener;
 }
 
 bool Soldier::aim(bool pressed)
@@ -168,14 +187,9 @@ void Soldier::fire(bool pressed)
 {
     if (upperBodyAction == Reload || upperBodyState != Shoot)
         return;
-    if (pressed && hud->magazine <= 0 && dryFireListener)
-        dryFireListener->dryFire();
+    if (pressed && hud->magazine <= 0 && events)
+        events->dryFired();
     upperBodyAction = pressed && fireRound() ? Firing : HoldAim;
-}
-
-void Soldier::setDryFireListener(DryFireListener* listener)
-{
-    dryFireListener = listener;
 }
 
 void Soldier::reload()
@@ -186,12 +200,15 @@ void Soldier::reload()
     upperBodyAction = Reload;
     hud->refillMagazine();
     hud->setMagazineVisible(false);
+    reloadUntold = true;
 }
 
 void Soldier::shoot()
 {
     // One ray for the whole game; each shot only aims it.
     static Ogre::Ray ray;
+    if (events)
+        events->shotFired(aimOrigin, aimDirection);
     ray.setOrigin(aimOrigin);
     ray.setDirection(aimDirection);
     rayQuery->setRay(ray);
@@ -245,14 +262,12 @@ void Soldier::switchAnimations()
     // Looping animations keep their time position and continue where they stopped.
     if (upperBodyState == Hold) {
         upperBodyAnimation = entity->getAnimationState(upperHoldAnimation);
-        upperBodyAnimation->setLoop(true);
     } else {
         upperBodyAnimation = entity->getAnimationState(upperShootAnimation);
         upperBodyAnimation->setTimePosition(0);
         upperBodyAnimation->setLoop(false);
     }
     legAnimation = entity->getAnimationState(legState == Run ? legRunAnimation : legStandAnimation);
-    legAnimation->setLoop(true);
 
     legAnimation->setEnabled(true);
     upperBodyAnimation->setEnabled(true);
@@ -296,16 +311,39 @@ void Soldier::playShootPhase(Ogre::Real dt)
         upperBodyAnimation->addTime(dt / 2);
         if (upperBodyAnimation->getTimePosition() >= magazineHome)
             hud->setMagazineVisible(true);
+        announceReloadPoints();
         break;
     default:
         break;
     }
 }
 
+// The animation plays only if this frame's switch started "up_shoot" for the reload: a walking step in the
+// same frame, or an "up_shoot" that had just ended, leaves the reload without one.
+void Soldier::announceReloadBegun(bool switched)
+{
+    reloadUntold = false;
+    const bool animated = switched && upperBodyState == Shoot && upperBodyAction == Reload;
+    nextReloadPoint = animated ? 0 : reloadPointCount;
+    if (events)
+        events->reloadBegun(animated);
+}
+
+// Each point once, also when one long frame passes more than one.
+void Soldier::announceReloadPoints()
+{
+    for (; nextReloadPoint < reloadPointCount; ++nextReloadPoint) {
+        if (upperBodyAnimation->getTimePosition() < reloadPoints[nextReloadPoint].time)
+            return;
+        if (events)
+            events->reloadReached(reloadPoints[nextReloadPoint].point);
+    }
+}
+
 void Soldier::followHand()
 {
-    handNode->setVisible(true, true);
-    // Derived bone pose is in the skeleton's space, which is the soldier node's.
+    // The rifle shows as every entity does, nothing hides it. Derived bone pose is in the skeleton's space,
+    // which is the soldier node's.
     const Ogre::Bone* hand = entity->getSkeleton()->getBone(Media::rifleHandBone);
     handNode->setPosition(hand->_getDerivedPosition());
     handNode->setOrientation(hand->_getDerivedOrientation());

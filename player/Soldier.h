@@ -5,7 +5,7 @@
 #include <OgrePrerequisites.h>
 #include <OgreVector.h>
 
-class DryFireListener;
+class GameEventListener;
 class GameHud;
 class Level;
 
@@ -37,13 +37,13 @@ public:
     // Walks along the horizontal part of the aim; negative walks backwards.
     void move(Ogre::Real distance);
     void setRiding(bool ride);
+    // Told of shots, pulls on an empty magazine, reloads and stepping off; none by default.
+    void setEventListener(GameEventListener* listener);
 
     // Requests raising (true) or lowering (false) the rifle; false when refused during a reload.
     bool aim(bool pressed);
     // Trigger pulled (true) or released (false).
     void fire(bool pressed);
-    // Told of every pull of the trigger on an empty magazine; none by default.
-    void setDryFireListener(DryFireListener* listener);
     // Starts a reload if the upper body is free.
     void reload();
     // One shot: ray cast from the aim origin along the aim, hit scored into the HUD.
@@ -56,6 +56,8 @@ private:
     void faceAim();
     void switchAnimations();
     void playShootPhase(Ogre::Real dt);
+    void announceReloadBegun(bool switched);
+    void announceReloadPoints();
     void followHand();
 
     Ogre::Vector3 aimDirection;
@@ -75,5 +77,9 @@ private:
     Ogre::SceneNode* handNode;
     GameHud* hud;
     Level* level;
-    DryFireListener* dryFireListener;
+    GameEventListener* events;
+    // A reload asked for whose start is not yet told.
+    bool reloadUntold;
+    // Of the time points that a playing reload animation passes, the next one; past the last when none plays.
+    int nextReloadPoint;
 };

@@ -4,8 +4,9 @@
 set -euo pipefail
 packages=(
   build-essential cmake pkg-config
-  libogre-1.12-dev ogre-1.12-tools libois-dev libx11-dev libopenal-dev libopenal1
-  xvfb xauth libgl1-mesa-dri x11-utils xdotool
+  libogre-1.12-dev ogre-1.12-tools libois-dev libx11-dev libxi-dev libxfixes-dev libopenal-dev libopenal1
+  libasound2-dev
+  xvfb xauth libgl1-mesa-dri x11-utils xdotool openbox xterm
   fonts-dejavu-core imagemagick sox
   libgtest-dev libgmock-dev libbenchmark-dev
   desktop-file-utils appstream dpkg-dev file lintian

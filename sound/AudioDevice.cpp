@@ -1,27 +1,14 @@
 #include "sound/AudioDevice.h"
 
 #include "common/MediaContract.h"
-#include "sound/StderrCapture.h"
+#include "sound/AudioLibraryLog.h"
 
 #include <AL/alc.h>
 #include <AL/alext.h>
 
 #include <OgreLogManager.h>
 
-#include <sstream>
-
 namespace {
-
-// The last line the library wrote, which says why it failed.
-std::string lastLine(const std::string& text)
-{
-    std::istringstream lines(text);
-    std::string line, last;
-    while (std::getline(lines, line))
-        if (!line.empty())
-            last = line;
-    return last;
-}
 
 void logLine(const std::string& line)
 {
@@ -39,27 +26,27 @@ AudioDevice::AudioDevice(ALCdevice* device, ALCcontext* context)
 
 std::unique_ptr<AudioDevice> AudioDevice::openDefault()
 {
-    StderrCapture quiet;
+    AudioLibraryLog::capture();
     ALCdevice* device = alcOpenDevice(nullptr);
     ALCcontext* context = device ? alcCreateContext(device, nullptr) : nullptr;
+    if (!context && device)
+        alcCloseDevice(device);
+    AudioLibraryLog::copyToEngineLog();
     if (!context) {
-        if (device)
-            alcCloseDevice(device);
-        const std::string why = lastLine(quiet.release());
-        logLine(std::string(device ? "the audio device failed" : "no audio device") + ", playing silently"
-            + (why.empty() ? "" : " (" + why + ")"));
+        logLine(device ? "the audio device failed, playing silently" : "no audio device, playing silently");
         return nullptr;
     }
-    quiet.release();
     logLine(std::string("playing on '") + alcGetString(device, ALC_DEVICE_SPECIFIER) + "'");
     return std::unique_ptr<AudioDevice>(new AudioDevice(device, context));
 }
 
 std::unique_ptr<AudioDevice> AudioDevice::openLoopback()
 {
+    AudioLibraryLog::capture();
     const auto openLoopbackDevice = reinterpret_cast<LPALCLOOPBACKOPENDEVICESOFT>(
         alcGetProcAddress(nullptr, "alcLoopbackOpenDeviceSOFT"));
     ALCdevice* device = openLoopbackDevice ? openLoopbackDevice(nullptr) : nullptr;
+    AudioLibraryLog::copyToEngineLog();
     if (!device)
         return nullptr;
     const ALCint attributes[] = {ALC_FORMAT_CHANNELS_SOFT, ALC_STEREO_SOFT, ALC_FORMAT_TYPE_SOFT, ALC_FLOAT_SOFT,
@@ -69,13 +56,10 @@ std::unique_ptr<AudioDevice> AudioDevice::openLoopback()
 
 AudioDevice::~AudioDevice()
 {
-    StderrCapture quiet;
     alcMakeContextCurrent(nullptr);
     alcDestroyContext(context);
     alcCloseDevice(device);
-    const std::string said = lastLine(quiet.release());
-    if (!said.empty())
-        logLine(said);
+    AudioLibraryLog::copyToEngineLog();
 }
 
 void AudioDevice::render(float* interleaved, int frames)

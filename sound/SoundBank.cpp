@@ -24,9 +24,9 @@ SoundBank::SoundBank()
         if (!resources.resourceExists("General", name))
             fail(std::string("sound file '") + name + "' is missing from the media");
         try {
-            clips.push_back(WaveFile::decode(resources.openResource(name, "General")->getAsString()));
+            clips.push_back(WaveFile::decode(name, resources.openResource(name, "General")->getAsString()));
         } catch (const std::runtime_error& error) {
-            fail(std::string("sound file '") + name + "' is corrupt: " + error.what());
+            fail(error.what());
         }
     }
 }

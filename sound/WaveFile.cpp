@@ -13,13 +13,14 @@ const std::uint32_t bytesPerSample = bitsPerSample / 8;
 const std::size_t chunkHeaderSize = 8;
 const std::size_t formatSize = 16;
 
+// Says what is wrong with the file; the caller names it.
 [[noreturn]] void fail(const std::string& why)
 {
     throw std::runtime_error(why);
 }
 
 // Little-endian fields at fixed offsets; the caller has checked that they lie inside the file.
-std::uint32_t field(const std::string& bytes, std::size_t offset, int size)
+std::uint32_t field(std::string_view bytes, std::size_t offset, int size)
 {
     std::uint32_t value = 0;
     for (int i = size - 1; i >= 0; --i)
@@ -27,7 +28,7 @@ std::uint32_t field(const std::string& bytes, std::size_t offset, int size)
     return value;
 }
 
-void checkFormat(const std::string& bytes, std::size_t at, std::uint32_t size)
+void checkFormat(std::string_view bytes, std::size_t at, std::uint32_t size)
 {
     if (size < formatSize)
         fail("format chunk too short");
@@ -37,9 +38,7 @@ void checkFormat(const std::string& bytes, std::size_t at, std::uint32_t size)
         fail("not mono 16-bit PCM at " + std::to_string(Media::Sounds::sampleRate) + " Hz");
 }
 
-} // namespace
-
-std::vector<std::int16_t> WaveFile::decode(const std::string& bytes)
+std::vector<std::int16_t> samplesOf(std::string_view bytes)
 {
     if (bytes.size() < 12 || bytes.compare(0, 4, "RIFF") != 0 || bytes.compare(8, 4, "WAVE") != 0)
         fail("not a RIFF WAVE file");
@@ -51,7 +50,7 @@ std::vector<std::int16_t> WaveFile::decode(const std::string& bytes)
         const std::uint32_t size = field(bytes, at + 4, 4);
         const std::size_t body = at + chunkHeaderSize;
         if (size > bytes.size() - body)
-            fail("chunk '" + bytes.substr(at, 4) + "' runs past the end of the file");
+            fail("chunk '" + std::string(bytes.substr(at, 4)) + "' runs past the end of the file");
         if (bytes.compare(at, 4, "fmt ") == 0) {
             checkFormat(bytes, body, size);
             formatSeen = true;
@@ -68,4 +67,15 @@ std::vector<std::int16_t> WaveFile::decode(const std::string& bytes)
         at = body + size + size % 2;
     }
     fail("no data chunk");
+}
+
+} // namespace
+
+std::vector<std::int16_t> WaveFile::decode(const std::string& name, std::string_view bytes)
+{
+    try {
+        return samplesOf(bytes);
+    } catch (const std::runtime_error& error) {
+        throw std::runtime_error("sound file '" + name + "' is corrupt: " + error.what());
+    }
 }

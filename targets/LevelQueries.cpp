@@ -2,6 +2,7 @@
 #include "world/Level.h"
 
 #include "targets/AbstractTarget.h"
+#include "world/GameEventListener.h"
 
 namespace {
 
@@ -29,8 +30,12 @@ Ogre::Real Level::hitNearestTarget(Ogre::Vector3 point)
             nearest = *it;
         }
     }
-    if (nearest && bestDistance < nearest->getRadius())
-        return nearest->hit(bestDistance);
+    if (nearest && bestDistance < nearest->getRadius()) {
+        const Ogre::Real score = nearest->hit(bestDistance);
+        if (events)
+            events->targetHit(nearest, point, score);
+        return score;
+    }
     return 0;
 }
 

@@ -1,5 +1,7 @@
 #include "targets/MeshTarget.h"
 
+#include "world/GameEventListener.h"
+
 #include <OgreEntity.h>
 #include <OgreSceneManager.h>
 #include <OgreSceneNode.h>
@@ -12,10 +14,10 @@ const Ogre::Real hitRadius = 13.5f;
 
 MeshTarget::MeshTarget(Ogre::SceneManager* scene, const Ogre::String& entityName, const Ogre::String& meshName,
     const Ogre::Vector3& scale, Ogre::Real fullHealth, const Ogre::Vector3& position)
-    : node(nullptr), entity(nullptr), radius(hitRadius), health(fullHealth), maxHealth(fullHealth)
+    : node(nullptr), entity(nullptr), radius(hitRadius), health(fullHealth), maxHealth(fullHealth), events(nullptr)
 {
+    // Casts a shadow, as every entity does unless told otherwise.
     entity = scene->createEntity(entityName, meshName);
-    entity->setCastShadows(true);
     node = scene->getRootSceneNode()->createChildSceneNode(Ogre::Vector3::ZERO, Ogre::Quaternion::IDENTITY);
     node->attachObject(entity);
     node->scale(scale);
@@ -26,12 +28,24 @@ Ogre::Real MeshTarget::hit(Ogre::Real distance)
 {
     const Ogre::Real damage = radius - distance;
     const Ogre::Real score = health > 0 ? damage : 0;
+    const bool wasIntact = health >= maxHealth / 2;
+    const bool wasStanding = health >= 0;
     health -= damage;
-    if (health < 0)
+    if (health < 0) {
         destroy();
-    else if (health < maxHealth / 2)
+        if (wasStanding && events)
+            events->targetDestroyed(this, getCenter());
+    } else if (health < maxHealth / 2) {
         crack();
+        if (wasIntact && events)
+            events->targetCracked(this, getCenter());
+    }
     return score;
+}
+
+void MeshTarget::setEventListener(GameEventListener* listener)
+{
+    events = listener;
 }
 
 Ogre::Real MeshTarget::getRadius()

@@ -5,6 +5,8 @@
 
 #include <OgreString.h>
 
+class GameEventListener;
+
 class MeshTarget : public AbstractTarget {
 public:
     Ogre::Real hit(Ogre::Real distance) override;
@@ -12,6 +14,8 @@ public:
 
     Ogre::Real getHealth() const { return health; }
     Ogre::Real getMaxHealth() const { return maxHealth; }
+    // Told when the cracked and the destroyed look first appear; none by default.
+    void setEventListener(GameEventListener* listener);
 
 protected:
     MeshTarget(Ogre::SceneManager* scene, const Ogre::String& entityName, const Ogre::String& meshName,
@@ -22,4 +26,5 @@ protected:
     Ogre::Real radius;
     Ogre::Real health;
     Ogre::Real maxHealth;
+    GameEventListener* events;
 };

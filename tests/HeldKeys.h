@@ -6,8 +6,7 @@
 #include <set>
 #include <string>
 
-class HeldKeys : public OIS::Keyboard {
-public:
+struct HeldKeys : OIS::Keyboard {
     explicit HeldKeys(std::set<OIS::KeyCode> held = {}) : OIS::Keyboard("test", false, 0, nullptr), keys(std::move(held)) {}
 
     std::set<OIS::KeyCode> keys;
@@ -20,6 +19,5 @@ public:
     OIS::Interface* queryInterface(OIS::Interface::IType) override { return nullptr; }
     void _initialize() override {}
 
-private:
     std::string name;
 };

@@ -3,6 +3,7 @@
 #include "common/MediaContract.h"
 #include "targets/Crate.h"
 #include "targets/Target.h"
+#include "world/GameEventListener.h"
 #include "world/Truck.h"
 
 #include <OgreEntity.h>
@@ -23,7 +24,7 @@ const Ogre::Real targetHeight = 20;
 
 } // namespace
 
-Level::Level(Ogre::SceneManager* scene) : truck(new Truck(scene))
+Level::Level(Ogre::SceneManager* scene) : truck(new Truck(scene)), events(nullptr)
 {
     Ogre::MeshManager::getSingleton().createPlane("ground", Ogre::ResourceGroupManager::DEFAULT_RESOURCE_GROUP_NAME,
         Ogre::Plane(Ogre::Vector3::UNIT_Y, 0), groundSize, groundSize, 1, 1, true, 1, 1.0f, 1.0f,
@@ -64,6 +65,14 @@ void Level::update(Ogre::Real totalTime, Ogre::Real frameTime)
 Ogre::SceneNode* Level::getTruckNode()
 {
     return truck->getNode();
+}
+
+// Every object here was placed as a crate or a target.
+void Level::setEventListener(GameEventListener* listener)
+{
+    events = listener;
+    for (AbstractTarget* object : targets)
+        static_cast<MeshTarget*>(object)->setEventListener(listener);
 }
 
 const std::deque<AbstractTarget*>& Level::getTargets() const

@@ -7,6 +7,7 @@
 #include <deque>
 
 class AbstractTarget;
+class GameEventListener;
 class Truck;
 
 class Level {
@@ -22,6 +23,8 @@ public:
     Ogre::Real hitNearestTarget(Ogre::Vector3 point);
     bool canPlaceCrate(Ogre::Vector3 candidate);
     bool canPlaceTarget(Ogre::Vector3 candidate);
+    // Told of every hit, and by each object of its looks; none by default.
+    void setEventListener(GameEventListener* listener);
 
     // Every crate, then every target, in the order they were placed.
     const std::deque<AbstractTarget*>& getTargets() const;
@@ -33,4 +36,5 @@ private:
 
     Truck* truck;
     std::deque<AbstractTarget*> targets;
+    GameEventListener* events;
 };

@@ -51,12 +51,12 @@ Truck::Truck(Ogre::SceneManager* scene) : deckNode(nullptr), node(nullptr), time
         Ogre::Plane(Ogre::Vector3::UNIT_Y, 0), deckWidth, deckLength, 1, 1, true, 1, 1.0f, 1.0f,
         Ogre::Vector3::UNIT_Z, Ogre::HardwareBuffer::HBU_STATIC_WRITE_ONLY,
         Ogre::HardwareBuffer::HBU_STATIC_WRITE_ONLY, true, true);
+    // Casts a shadow, as every entity does unless told otherwise.
     Ogre::Entity* deck = scene->createEntity("deckEntity", "deck");
     deckNode = node->createChildSceneNode(Ogre::Vector3::ZERO, Ogre::Quaternion::IDENTITY);
     deckNode->attachObject(deck);
     deckNode->translate(deckOffset, Ogre::Node::TS_PARENT);
     deck->setMaterialName(Media::Materials::deck);
-    deck->setCastShadows(true);
 }
 
 void Truck::update(Ogre::Real, Ogre::Real frameTime)

@@ -1,5 +1,5 @@
-// A soldier with his HUD, follow camera and input controller, in a scene of his own beside the
-// shared level, or in the one given. Shots not aimed on purpose fly into empty sky.
+// A soldier with his HUD, follow camera and input controller, in a scene of his own or the one given, shooting
+// at the shared level or the one given. Shots not aimed on purpose fly into empty sky.
 #pragma once
 
 #include "hud/GameHud.h"
@@ -13,15 +13,17 @@
 #include <Overlay/OgreOverlayManager.h>
 
 struct SoldierRig {
-    explicit SoldierRig(Ogre::SceneManager* in = nullptr)
-        : scene(in ? in : (headlessScene(), Ogre::Root::getSingleton().createSceneManager("DefaultSceneManager")))
+    explicit SoldierRig(Ogre::SceneManager* in = nullptr, Level* level = sharedLevel())
+        : scene(in ? in : newScene())
+        , level(level)
     {
         soldier.setAimOrigin(Ogre::Vector3(0, 5000, 0)), follow.setCamera(camera), follow.setTarget(&soldier);
     }
 
     Ogre::SceneManager* scene;
+    Level* level;
     GameHud hud;
-    Soldier soldier{scene, &hud, sharedLevel()};
+    Soldier soldier{scene, &hud, level};
     Ogre::Entity* entity = scene->getEntity("player");
     Ogre::Camera* camera = scene->createCamera("Main Camera");
     ThirdPersonCamera follow;

@@ -15,13 +15,13 @@ struct SoldierTest : testing::Test, SoldierRig {
     Ogre::Real shootTime() const { return shootAnimation()->getTimePosition(); }
 };
 
-// A thin square across the normal: a ray along the normal meets it exactly at its plane.
-void addWall(Ogre::SceneManager* scene, const char* mesh, const Ogre::Vector3& at, const Ogre::Vector3& normal)
+// A thin square, named, facing along X or Y: a ray along its normal meets it exactly at its plane.
+void addWall(Ogre::SceneManager* scene, const std::string& name, const Ogre::Vector3& at, const Ogre::Vector3& normal = Ogre::Vector3::UNIT_X)
 {
+    const std::string mesh = normal == Ogre::Vector3::UNIT_X ? "wall" : "floor";
     if (!Ogre::MeshManager::getSingleton().resourceExists(mesh))
-        Ogre::MeshManager::getSingleton().createPlane(
-            mesh, Ogre::RGN_DEFAULT, Ogre::Plane(normal, 0), 4, 4, 1, 1, true, 1, 1, 1, normal.perpendicular());
-    scene->getRootSceneNode()->createChildSceneNode(at)->attachObject(scene->createEntity(mesh));
+        Ogre::MeshManager::getSingleton().createPlane(mesh, Ogre::RGN_DEFAULT, Ogre::Plane(normal, 0), 4, 4, 1, 1, true, 1, 1, 1, normal.perpendicular());
+    scene->getRootSceneNode()->createChildSceneNode(at)->attachObject(scene->createEntity(name, mesh));
     scene->getRootSceneNode()->_update(true, false);
 }
 
@@ -55,11 +55,8 @@ TEST(SoldierPhases, EachPlaysOneFrame)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.phase);
         SoldierRig rig;
-        row.request(rig.soldier);
-        rig.frames(1, 0);
-        rig.shootAnimation()->setTimePosition(row.from);
-        rig.hud.magazine = row.magazine;
-        rig.frames(1, dt);
+        row.request(rig.soldier), rig.frames(1, 0);
+        rig.shootAnimation()->setTimePosition(row.from), rig.hud.magazine = row.magazine, rig.frames(1, dt);
         EXPECT_FLOAT_EQ(rig.shootAnimation()->getTimePosition(), row.to);
         EXPECT_EQ(rig.hud.magazine, row.magazineAfter);
     }
@@ -71,27 +68,24 @@ TEST_F(SoldierTest, RaisesFiresABurstWhileTheTriggerIsHeldAndLowers)
     EXPECT_EQ(hud.magazine, 30) << "the rifle is down";
     // Raised past the aim pose in one long frame, he holds it and comes back to it.
     EXPECT_TRUE(soldier.aim(true));
-    frames(1, 0.8f);
-    frames(2);
+    frames(1, 0.8f), frames(2);
     EXPECT_TRUE(playing("up_shoot") && !playing("up_weapon_hold") && shootTime() == 0.75f);
     // Posed as the engine poses him when it draws (once a frame), the rifle points where he aims.
-    entity->_updateAnimation();
-    frames(1, 0);
-    const Ogre::SceneNode* rifle = scene->getEntity("weapon")->getParentSceneNode();
-    EXPECT_GT((rifle->_getDerivedOrientation() * Ogre::Vector3::UNIT_Y).dotProduct(soldier.getAimDirection()), 0.9999f);
+    entity->_updateAnimation(), frames(1, 0);
+    const Ogre::Quaternion rifle = scene->getEntity("weapon")->getParentSceneNode()->_getDerivedOrientation();
+    EXPECT_GT((rifle * Ogre::Vector3::UNIT_Y).dotProduct(soldier.getAimDirection()), 0.9999f);
 
-    // One round at the click; at half speed a cycle takes two frames and the third fires.
-    soldier.fire(true);
-    frames(6);
-    EXPECT_EQ(hud.magazine, 27);
+    // One round at the click, then one a recoil cycle while the trigger is held: at half speed a cycle takes two
+    // frames and the third fires, ten in thirty frames.
+    soldier.fire(true), frames(30);
+    EXPECT_EQ(hud.magazine, 19);
 
     soldier.aim(false);
     for (int frame = 0; frame < 100 && soldier.isUpperBodyBusy(); ++frame)
         frames(1);
     frames(1);
     EXPECT_TRUE(playing("up_weapon_hold") && !playing("up_shoot") && !soldier.isUpperBodyBusy());
-    soldier.aim(true);
-    frames(1);
+    soldier.aim(true), frames(1);
     EXPECT_EQ(shootTime(), dt);
 }
 
@@ -103,24 +97,19 @@ TEST_F(SoldierTest, AimOrReloadWhileWalkingPlaysNoAnimationAReloadStandingRefuse
         soldier.move(30 * dt), frames(1);
     EXPECT_FALSE(playing("up_shoot"));
     hud.magazine = 10;
-    soldier.reload();
-    soldier.move(30 * dt);
-    frames(10);
+    soldier.reload(), soldier.move(30 * dt), frames(10);
     EXPECT_TRUE(hud.magazine == 30 && !playing("up_shoot") && !shown("Magazine"));
 
     // Standing, the reload plays: the count hidden and the rifle refused until 1.8.
     hud.magazine = 10;
-    soldier.reload();
-    frames(1);
+    soldier.reload(), frames(1);
     EXPECT_TRUE(hud.magazine == 30 && !shown("Magazine"));
     EXPECT_FALSE(soldier.aim(true));
     hud.magazine = 20;
-    soldier.fire(true);
-    soldier.reload();
+    soldier.fire(true), soldier.reload();
     EXPECT_EQ(hud.magazine, 20);
     // 1.75 and half of 0.1 make 1.8 exactly.
-    shootAnimation()->setTimePosition(1.75f);
-    frames(1, 0.1f);
+    shootAnimation()->setTimePosition(1.75f), frames(1, 0.1f);
     EXPECT_TRUE(shootTime() == 1.8f && shown("Magazine"));
 }
 
@@ -128,16 +117,14 @@ TEST_F(SoldierTest, WalksAlongTheFlattenedAimAndFacesItUnlessTheRifleIsUp)
 {
     EXPECT_TRUE(playing("up_weapon_hold") && playing("leg_stand")) << "from the start";
     soldier.setAimDirection(Ogre::Vector3(2, 0, 0));
-    soldier.move(30 * 0.5f);
-    frames(1);
+    soldier.move(30 * 0.5f), frames(1);
     EXPECT_TRUE(standsAt(15, 0, 0) && facing().positionEquals(Ogre::Vector3::UNIT_X) && playing("leg_run"));
     for (const char* channel : {"up_weapon_hold", "leg_run"})
         EXPECT_EQ(entity->getAnimationState(channel)->getTimePosition(), dt) << channel << " plays on";
     frames(1);
     EXPECT_TRUE(playing("leg_stand") && !playing("leg_run"));
     // Carried, the rifle shows in his right hand as the engine poses it when it draws.
-    entity->_updateAnimation();
-    frames(1, 0);
+    entity->_updateAnimation(), frames(1, 0);
     const Ogre::Node* hand = scene->getEntity("weapon")->getParentSceneNode()->getParent();
     const Ogre::Bone* bone = entity->getSkeleton()->getBone("hand_r");
     EXPECT_TRUE(scene->getEntity("weapon")->isVisible() && hand->getParent() == entity->getParentSceneNode());
@@ -155,105 +142,86 @@ TEST_F(SoldierTest, WalksAlongTheFlattenedAimAndFacesItUnlessTheRifleIsUp)
     EXPECT_TRUE(playing("leg_run") && !entity->getAnimationState("leg_run")->hasEnded());
     // With the rifle up he cannot walk.
     soldier.setAimDirection(Ogre::Vector3::UNIT_Z);
-    soldier.aim(true);
-    frames(1);
-    soldier.move(10);
-    frames(1);
+    soldier.aim(true), frames(1);
+    soldier.move(10), frames(1);
     EXPECT_TRUE(standsAt(20, 0, 0) && playing("leg_stand"));
 }
 
 TEST_F(SoldierTest, RidesFifteenAheadOfTheTruckNodeOneFrameBehindItAndStepsOffOnce)
 {
-    soldier.setRiding(true);
-    frames(1);
+    soldier.setRiding(true), frames(1);
     EXPECT_TRUE(standsAt(0, 0, 0)) << "no truck to ride";
     // A node of our own stands in for the truck, its +Z along world +X.
     Ogre::SceneNode* truck = scene->getRootSceneNode()->createChildSceneNode(
         Ogre::Vector3(100, 12, 200), Ogre::Quaternion(Ogre::Degree(90), Ogre::Vector3::UNIT_Y));
     soldier.setTruckNode(truck);
-    soldier.setRiding(true);
-    frames(1);
+    soldier.setRiding(true), frames(1);
     EXPECT_TRUE(standsAt(115, 12, 200));
     // The truck drives after the soldier's update; a step while riding lasts until the next one.
     truck->translate(0, 0, 50);
-    soldier.move(30);
-    frames(1);
+    soldier.move(30), frames(1);
     EXPECT_TRUE(standsAt(115, 12, 250) && playing("leg_run"));
 
-    soldier.setRiding(false);
-    truck->translate(0, 0, 50);
-    frames(1);
+    soldier.setRiding(false), truck->translate(0, 0, 50), frames(1);
     EXPECT_TRUE(standsAt(115, 0, 250));
     // On the ground for good: stepping off again leaves him where he walked to.
-    soldier.move(20);
-    soldier.setRiding(false);
-    frames(1);
+    soldier.move(20), soldier.setRiding(false), frames(1);
     EXPECT_TRUE(standsAt(115, 0, 270));
 }
 
-TEST_F(SoldierTest, ShotLandsOnTheFirstResultBeyond20AndBefore1000)
+// Shots at crate 0 of a level of their own, 15 units across round (-11.71875, 8, 0), from above and from the side.
+// Then from the deck of the level's truck, aimed through the camera at the centre of the nearest crate, a shot lands
+// where the camera looks, on the crate's side 15 units across, and scores 13.5 less that point's distance from the
+// centre.
+TEST(Shooting, LandsOnTheFirstResultBeyond20AndBefore1000WhereTheCameraLooksAndTheCrateScoresByTheRule)
 {
-    // The level's last target moved out of the way, thin walls of our own around its centre
-    // (named so that the engine would list the farthest first if it did not sort them).
-    const Ogre::Vector3 centre(0, 500, 5000);
-    Ogre::SceneNode* targetNode = headlessScene()->getEntity("target_0034")->getParentSceneNode();
-    const Ogre::Vector3 lift = centre - sharedLevel()->getTargets().back()->getCenter();
-    targetNode->translate(lift);
-    addWall(scene, "wall 20 behind the centre", centre - Ogre::Vector3(20, 0, 0), Ogre::Vector3::UNIT_X);
-    addWall(scene, "wall 5 from the centre", centre + Ogre::Vector3(5, 0, 0), Ogre::Vector3::UNIT_X);
-    addWall(scene, "wall 10 from the centre", centre + Ogre::Vector3(8, 0, 6), Ogre::Vector3::UNIT_Y);
+    Ogre::SceneManager* scene = newScene();
+    Level* level = newLevel(scene);
+    SoldierRig rig(scene, level);
+    Soldier& soldier = rig.soldier;
+    const Ogre::Vector3 centre(-11.71875f, 8, 0);
+    // Walls of our own across the side shot: one 10 from its origin, and one in the crate that the engine would
+    // list first if it did not sort its results.
+    addWall(scene, "wall by the eye", centre - Ogre::Vector3(30, 0, 0));
+    addWall(scene, "a wall in the crate", centre - Ogre::Vector3(5, 0, 0));
     soldier.aim(true);
-    auto shootFrom = [&](const Ogre::Vector3& direction, const Ogre::Vector3& offset) {
+    const auto shootFrom = [&](const Ogre::Vector3& offset, const Ogre::Vector3& direction) {
         soldier.setAimDirection(direction);
         soldier.setAimOrigin(centre + offset);
+        rig.hud.hits = 0;
         soldier.fire(true);
+        return rig.hud.hits;
     };
+    // The crate's top exactly 1000 below: no hit, and the cartridge is spent.
+    EXPECT_EQ(shootFrom({0, 1007.5f, 0}, Ogre::Vector3::NEGATIVE_UNIT_Y), 0);
+    EXPECT_EQ(rig.hud.magazine, 29);
+    // Its top exactly 20 below, passed over: the ground marks the point, 8 below the centre; just beyond 20 the top.
+    EXPECT_FLOAT_EQ(shootFrom({0, 27.5f, 0}, Ogre::Vector3::NEGATIVE_UNIT_Y), 13.5f - 8);
+    EXPECT_FLOAT_EQ(shootFrom({0, 28, 0}, Ogre::Vector3::NEGATIVE_UNIT_Y), 13.5f - 7.5f);
+    // From the side: the wall within 20 passed over, the crate's face 7.5 from its centre marks the point.
+    EXPECT_FLOAT_EQ(shootFrom({-40, 0, 0}, Ogre::Vector3::UNIT_X), 13.5f - 7.5f);
+    // Four results are all the engine gives, and four floors within 20 leave none for the crate below them.
+    for (int floor = 0; floor < 4; ++floor)
+        addWall(scene, "floor " + std::to_string(floor), centre + Ogre::Vector3(3, 50.0f + 2 * floor, 0), Ogre::Vector3::UNIT_Y);
+    EXPECT_EQ(shootFrom({3, 60, 0}, Ogre::Vector3::NEGATIVE_UNIT_Y), 0);
 
-    // Exactly 1000 away: no hit, the cartridge is spent.
-    shootFrom(Ogre::Vector3::NEGATIVE_UNIT_X, Ogre::Vector3(1005, 0, 0));
-    EXPECT_TRUE(hud.magazine == 29 && hud.hits == 0);
-    // A wall within 20 is passed over; the one at 35 marks the point, 5 from the target's centre.
-    addWall(scene, "wall 30 from the centre", centre + Ogre::Vector3(30, 0, 0), Ogre::Vector3::UNIT_X);
-    shootFrom(Ogre::Vector3::NEGATIVE_UNIT_X, Ogre::Vector3(40, 0, 0));
-    EXPECT_FLOAT_EQ(hud.hits, 13.5f - 5);
-    // Straight up, exactly 20 away: no hit either.
-    shootFrom(Ogre::Vector3::UNIT_Y, Ogre::Vector3(8, -20, 6));
-    EXPECT_EQ(hud.magazine, 27);
-    EXPECT_FLOAT_EQ(hud.hits, 13.5f - 5);
-    // Just beyond 20 the wall marks the point, 10 from the centre.
-    shootFrom(Ogre::Vector3::UNIT_Y, Ogre::Vector3(8, -20.5f, 6));
-    EXPECT_FLOAT_EQ(hud.hits, 13.5f - 5 + 13.5f - 10);
-    targetNode->translate(-lift);
-}
-
-// From the deck of the level's own truck, aimed through the camera at the centre of the nearest crate that no
-// other test shoots at, a shot lands where the camera looks and scores 13.5 less that point's distance from it.
-TEST(Shooting, FromTheMovingTruckAShotLandsWhereTheCameraLooksAndTheCrateScoresByTheRule)
-{
-    Level* level = sharedLevel();
-    // The level's scene holds one soldier, so he is made once and rides on in later runs.
-    static SoldierRig* const rider = new SoldierRig(headlessScene());
-    Soldier& soldier = rider->soldier;
     soldier.setTruckNode(level->getTruckNode());
     soldier.setRiding(true);
     soldier.aim(true);
-    rider->follow.setAiming(true);
+    rig.follow.setAiming(true);
     // The game's frame up to its input; the truck drives last.
-    const auto frame = [&] { level->update(0, dt), rider->frames(1, dt, true), headlessScene()->getRootSceneNode()->_update(true, false); };
+    const auto frame = [&] { level->update(0, dt), rig.frames(1, dt, true), scene->getRootSceneNode()->_update(true, false); };
     frame();
     const auto& objects = level->getTargets();
-    const auto crate = std::min_element(objects.begin() + 5, objects.begin() + 35, [&](AbstractTarget* a, AbstractTarget* b) {
+    const auto crate = std::min_element(objects.begin(), objects.begin() + 35, [&](AbstractTarget* a, AbstractTarget* b) {
         return a->getCenter().distance(soldier.getPosition()) < b->getCenter().distance(soldier.getPosition());
     });
-    const Ogre::Vector3 centre = (*crate)->getCenter();
+    const Ogre::Vector3 aimedAt = (*crate)->getCenter();
     for (int pass = 0; pass < 20; ++pass)
-        soldier.setAimDirection(centre - rider->camera->getDerivedPosition()), frame();
-    rider->hud.hits = 0;
+        soldier.setAimDirection(aimedAt - rig.camera->getDerivedPosition()), frame();
     soldier.fire(true);
-    soldier.fire(false);
-    const Ogre::Ray sight = rider->camera->getCameraToViewportRay(0.5f, 0.5f);
-    const Ogre::Entity* box = headlessScene()->getEntity(Ogre::StringUtil::format("crate_%04d", int(crate - objects.begin())));
-    const Ogre::Vector3 landing = sight.getPoint(sight.intersects(box->getWorldBoundingBox()).second);
+    const Ogre::Ray sight = rig.camera->getCameraToViewportRay(0.5f, 0.5f);
+    const Ogre::Vector3 landing = sight.getPoint(sight.intersects(Ogre::AxisAlignedBox(aimedAt - 7.5f, aimedAt + 7.5f)).second);
     EXPECT_GT(landing.distance(sight.getOrigin()), 20);
-    EXPECT_NEAR(rider->hud.hits, 13.5f - landing.distance(centre), 1e-3f);
+    EXPECT_NEAR(rig.hud.hits, 13.5f - landing.distance(aimedAt), 1e-3f);
 }

@@ -1,5 +1,7 @@
 #include "tests/window/GameRun.h"
 
+#include "app/Startup.h"
+
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -21,20 +23,15 @@ std::string contentsOf(const fs::path& file)
 GameRun::GameRun()
 {
     workDir = fs::temp_directory_path() / ("corvane-run-" + std::to_string(getpid()));
-    fs::remove_all(workDir);
-    fs::create_directories(workDir);
+    fs::remove_all(workDir), fs::create_directories(workDir);
     fs::create_symlink(buildDir / "corvane", workDir / "corvane");
     fs::copy(buildDir / "media", workDir / "media", fs::copy_options::recursive);
 }
 
-GameRun::~GameRun()
-{
-    fs::remove_all(workDir);
-}
-
-void GameRun::enter() const
+void GameRun::startEngineHere() const
 {
     fs::current_path(workDir);
+    startEngine();
 }
 
 GameRunResult GameRun::run(const std::string& prefix, int timeout) const
@@ -43,9 +40,5 @@ GameRunResult GameRun::run(const std::string& prefix, int timeout) const
     const std::string command = "cd '" + workDir.string() + "' && timeout -s KILL " + std::to_string(timeout) + " "
         + prefix + " ./corvane > stdout.txt 2> '" + errorFile.string() + "'";
     const int status = std::system(command.c_str());
-    GameRunResult result;
-    if (WIFEXITED(status))
-        result.exitStatus = WEXITSTATUS(status);
-    result.errors = contentsOf(errorFile);
-    return result;
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, contentsOf(errorFile)};
 }

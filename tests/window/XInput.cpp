@@ -1,8 +1,10 @@
 #include "tests/window/XInput.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
+#include <thread>
 
 #include <X11/Xlib.h>
 
@@ -26,16 +28,18 @@ std::string outputOf(const std::string& command)
 
 unsigned long waitForWindow(const std::string& title, double seconds)
 {
-    const std::string found = outputOf("timeout " + std::to_string(seconds) + " xdotool search --sync --name '^"
-        + title + "$' 2> /dev/null | head -n 1");
+    // Searched for again and again: a search meets windows that come and go, and may fail on one gone.
+    std::string found;
+    within(seconds, [&] { return !(found = outputOf("xdotool search --onlyvisible --name '^" + title + "$' 2> /dev/null | head -n 1")).empty(); });
     return found.empty() ? 0 : std::stoul(found);
 }
 
-bool pressEscapeUntil(const std::function<bool()>& ended, double seconds)
+bool within(double seconds, const std::function<bool()>& holds)
 {
-    for (double waited = 0; waited < seconds && !ended(); waited += 0.5)
-        sendInput("keydown Escape sleep 0.3 keyup Escape sleep 0.2");
-    return ended();
+    for (auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds); !holds(); std::this_thread::sleep_for(std::chrono::milliseconds(50)))
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+    return true;
 }
 
 void closeWindow(unsigned long window)

@@ -10,11 +10,10 @@ std::string outputOf(const std::string& command);
 // Runs one xdotool command line (for example "key r" or "mousemove_relative -- 15 -7").
 void sendInput(const std::string& xdotoolArguments);
 
-// Holds Escape for a moment, again and again, until `ended` says so or `seconds` have passed;
-// the game may not read the keyboard yet when its window appears. Returns whether it ended.
-bool pressEscapeUntil(const std::function<bool()>& ended, double seconds);
+// Asks again and again, for at most `seconds`, until it holds.
+bool within(double seconds, const std::function<bool()>& holds);
 
-// Waits up to `seconds` for a top-level window with this title; 0 if none appeared.
+// Waits up to `seconds` for a shown top-level window with this title; 0 if none appeared.
 unsigned long waitForWindow(const std::string& title, double seconds);
 
 // Asks the window to close, as a window manager does when the user clicks its close button.

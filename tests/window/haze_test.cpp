@@ -36,50 +36,42 @@ static ColourValue seenAt(const Ogre::Camera* camera, const Vector3& point)
     return std::accumulate(pixels.begin(), pixels.end(), ColourValue(0, 0, 0, 0)) / pixels.size();
 }
 
-// The engine, run in the scratch folder, with the ground, the sky box and a crate, "haze crate"; the
-// camera 25 above the origin.
-static Ogre::Camera* startHazeScene(const GameRun& scratch)
+// How far apart two colours are, over the three channels.
+static float apart(const ColourValue& a, const ColourValue& b) { return std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b); }
+
+// The engine with the ground, the sky box and a crate alone on the ground, the camera 25 above the origin. Straight
+// ahead at 40, 300 and 490 units, the crate keeps its wood in mid-field and fades into the ground before the far
+// clip. Then left out past the haze, and measured every frame in view or not, so that it casts its shadow once it
+// has come near out of view; the sky box drawn last shows what it showed drawn first.
+TEST(Haze, ACrateKeepsItsWoodInMidFieldFadesBeforeTheFarClipAndIsLeftOutPastIt)
 {
-    scratch.enter();
-    startEngine();
+    const GameRun scratch;
+    scratch.startEngineHere();
     Ogre::SceneNode* root = gSceneManager->getRootSceneNode();
     Ogre::MeshManager::getSingleton().createPlane("haze ground", "General", Ogre::Plane(Vector3::UNIT_Y, 0),
         6000, 6000, 1, 1, true, 1, 1, 1, Vector3::UNIT_Z);
-    root->attachObject(gSceneManager->createEntity("haze ground", "haze ground"));
-    gSceneManager->getEntity("haze ground")->setMaterialName("Plane");
-    gSceneManager->getEntity("haze ground")->setCastShadows(false);
+    Ogre::Entity* ground = gSceneManager->createEntity("haze ground", "haze ground");
+    root->attachObject(ground), ground->setMaterialName("Plane"), ground->setCastShadows(false);
     gSceneManager->setSkyBox(true, "Sky", 10);
-    Ogre::SceneNode* crate = root->createChildSceneNode();
-    crate->setScale(Vector3(15));
-    crate->attachObject(gSceneManager->createEntity("haze crate", "doboz.mesh"));
+    Ogre::Entity* crate = gSceneManager->createEntity("haze crate", "doboz.mesh");
+    root->createChildSceneNode()->attachObject(crate), crate->getParentSceneNode()->setScale(Vector3(15));
     Ogre::Camera* camera = gSceneManager->createCamera("Haze Camera");
-    camera->setNearClipDistance(1);
-    camera->setFarClipDistance(500);
+    camera->setNearClipDistance(1), camera->setFarClipDistance(500);
     gRenderWindow->addViewport(camera);
     root->createChildSceneNode(Vector3(0, 25, 0))->attachObject(camera);
-    return camera;
-}
-
-// A crate alone on the ground, straight ahead at 40, 300 and 490 units.
-TEST(Haze, ACrateKeepsItsWoodInMidFieldAndFadesIntoTheGroundBeforeTheFarClipOverTexturedLitGround)
-{
-    const GameRun scratch;
-    Ogre::Camera* camera = startHazeScene(scratch);
-    Ogre::SceneNode* crate = gSceneManager->getEntity("haze crate")->getParentSceneNode();
 
     // The crate's front face, or the ground beside it on the side away from its shadow.
     auto look = [&](float distance, float aside) {
-        crate->setPosition(0, 8, -distance);
+        crate->getParentSceneNode()->setPosition(0, 8, -distance);
         camera->getParentSceneNode()->lookAt(Vector3(0, 8, -distance), Ogre::Node::TS_WORLD);
         return seenAt(camera, Vector3(aside, aside ? 0 : 8, 7.5f - distance));
     };
     float nearHue, nearSaturation, midHue, midSaturation, value;
     look(40, 0).getHSB(nearHue, nearSaturation, value);
     look(300, 0).getHSB(midHue, midSaturation, value);
-    const ColourValue apart = look(490, 0) - look(490, -20);
     EXPECT_GT(midSaturation / nearSaturation, 0.6f) << "wood still reads as wood at 300";
     EXPECT_NEAR(midHue, nearHue, 0.03f) << "in its own hue";
-    EXPECT_LT(std::abs(apart.r) + std::abs(apart.g) + std::abs(apart.b), 0.1f) << "faded into the ground at 490";
+    EXPECT_LT(apart(look(490, 0), look(490, -20)), 0.1f) << "faded into the ground at 490";
 
     // Near, the ground shows its grass, lit by the sun but for the crate's shadow, which falls towards +X.
     look(40, 0);
@@ -90,32 +82,33 @@ TEST(Haze, ACrateKeepsItsWoodInMidFieldAndFadesIntoTheGroundBeforeTheFarClipOver
     const ColourValue grass = seenAt(camera, Vector3(-20, 0, -36));
     EXPECT_GT(grass.g - grass.b, 0.1f) << "green, not the haze";
     EXPECT_LT(seenAt(camera, Vector3(10.5f, 0, -36)).g, 0.7f * seenAt(camera, Vector3(20, 0, -36)).g);
-}
 
-// Left out past the haze, and measured every frame in view or not, so that it casts its shadow once
-// it has come near out of view; the sky box drawn last shows what it showed drawn first.
-TEST(Haze, WorkPastTheHazeAndUnderTheSceneIsLeftOutAndThePictureStays)
-{
-    const GameRun scratch;
-    Ogre::Camera* camera = startHazeScene(scratch);
-    Ogre::Entity* crate = gSceneManager->getEntity("haze crate");
+    // Looking straight ahead again, the haze is left out from here on. It grows with depth along the view: the
+    // corners of the picture reach out farthest before the haze's end, by one over the cosine of their angle to the
+    // view's axis.
+    camera->getParentSceneNode()->setOrientation(Ogre::Quaternion::IDENTITY);
     cullPastHaze(gSceneManager, camera);
-    const float pastHaze = distancePastHaze(camera, 485);
-    auto drawnAt = [&](float z) {
-        crate->getParentSceneNode()->setPosition(0, 8, z);
+    const float hazeEnd = crate->getSubEntity(0)->getMaterial()->getTechnique(0)->getPass(0)->getFogEnd();
+    const float pastHaze = hazeEnd / camera->getCameraToViewportRay(1, 0).getDirection().dotProduct(camera->getDerivedDirection());
+    auto drawnAt = [&](const Vector3& at) {
+        crate->getParentSceneNode()->setPosition(at);
         gRoot->renderOneFrame();
         return crate->isVisible();
     };
-    EXPECT_TRUE(!drawnAt(-pastHaze - 30) && drawnAt(-pastHaze + 30) && !drawnAt(-pastHaze - 30) && drawnAt(30))
-        << "left out once wholly past the haze; near again behind the camera, it casts its shadow";
+    EXPECT_TRUE(!drawnAt({0, 8, -pastHaze - 30}) && drawnAt({0, 8, -pastHaze + 30}) && !drawnAt({0, 8, -pastHaze - 30}) && drawnAt({0, 8, 30}))
+        << "left out once wholly past the haze at " << pastHaze << "; near again behind the camera, it casts its shadow";
+    // Just inside that distance in a corner of the view, against the sky, it is drawn in the haze's colour.
+    const Vector3 inCorner = camera->getCameraToViewportRay(0.98f, 0.02f).getPoint(pastHaze - 1);
+    EXPECT_TRUE(drawnAt(inCorner));
+    const ColourValue drawn = seenAt(camera, inCorner);
+    drawnAt({0, 8, 30});
+    EXPECT_GT(apart(drawn, seenAt(camera, inCorner)), 0.1f) << drawn << " against the sky";
 
     crate->getParentSceneNode()->setPosition(0, 8, -60);
     const Vector3 crateGroundAndSky[] = {{0, 8, -52.5f}, {30, 0, -200}, {0, 60, -300}};
     auto seen = [&](int i) { return seenAt(camera, crateGroundAndSky[i]); };
     const ColourValue skyFirst[] = {seen(0), seen(1), seen(2)};
-    drawSkyLast(gSceneManager, gSceneManager->getEntity("haze ground"), "Sky");
-    for (int i = 0; i < 3; ++i) {
-        const ColourValue apart = seen(i) - skyFirst[i];
-        EXPECT_LT(std::abs(apart.r) + std::abs(apart.g) + std::abs(apart.b), 0.01f) << i;
-    }
+    drawSkyLast(gSceneManager, ground, "Sky");
+    for (int i = 0; i < 3; ++i)
+        EXPECT_LT(apart(seen(i), skyFirst[i]), 0.01f) << i;
 }

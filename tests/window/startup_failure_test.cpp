@@ -19,12 +19,8 @@ namespace {
 // what is put before the game's command.
 struct Failure { std::string naming; std::function<void(const fs::path& media)> cause; std::string prefix = ""; };
 
-#ifdef CORVANE_SANITIZE_BUILD
-// The sanitizers slow start-up several times over, more on a loaded machine.
-const int startupLimit = 60;
-#else
-const int startupLimit = 10;
-#endif
+// More with the sanitizers, on a loaded machine too.
+const int startupLimit = sanitizerBuild ? 60 : 10;
 
 } // namespace
 
@@ -44,7 +40,8 @@ TEST(StartupFailure, EachFailureNamedOnOneLine)
         {"cannot open the X display", {}, "env -u DISPLAY"},
     };
     for (const char* file : {"character/soldier.mesh", "character/soldier.skeleton", "character/rifle.mesh", "truck/truck.mesh",
-             "target/target01.mesh", "crate/doboz.mesh", "sky/sky_up.png", "plane/ground_patches.png", "hud/DejaVuSans-Bold.ttf"})
+             "target/target01.mesh", "crate/doboz.mesh", "sky/sky_up.png", "plane/ground_patches.png", "hud/DejaVuSans-Bold.ttf",
+             "icon/corvane_64.png"})
         failures.push_back({fs::path(file).filename(), [=](const fs::path& media) { fs::remove(media / file); }});
     for (const std::string material : Media::Materials::required)
         failures.push_back({"'" + material + "'", [=](const fs::path& media) {
