@@ -43,31 +43,6 @@ Vector3 onSphere(int ring, int rings, int side, int sides)
     return Vector3(round.x, height, round.y);
 }
 
-// The axis of a tube and the two directions across it that its radii lie along.
-struct TubeFrame {
-    TubeFrame(const Vector3& from, const Vector3& to, const Vector3& across)
-        : axis((to - from).normalisedCopy())
-        , u((across - axis * across.dotProduct(axis)).normalisedCopy())
-        , v(axis.crossProduct(u))
-    {
-    }
-
-    Vector3 at(const Vector3& centre, const Vector2& radii, int step, int sides) const
-    {
-        const Vector2 round = aroundCircle(step, sides);
-        return centre + u * (radii.x * round.x) + v * (radii.y * round.y);
-    }
-
-    Vector3 axis;
-    Vector3 u;
-    Vector3 v;
-};
-
-Vector3 crossingLevel(const Vector3& a, const Vector3& b, float height)
-{
-    return a + (b - a) * ((height - a.y) / (b.y - a.y));
-}
-
 } // namespace
 
 void MeshBuilder::useMaterial(const std::string& material)
@@ -106,16 +81,10 @@ MeshBuilder::Part& MeshBuilder::part()
 
 std::uint16_t MeshBuilder::addVertex(const Vector3& position, const Vector3& normal, const Vector2& uv)
 {
-    return addVertex(position, normal, uv, currentBone);
-}
-
-std::uint16_t MeshBuilder::addVertex(const Vector3& position, const Vector3& normal, const Vector2& uv,
-    unsigned short bone)
-{
     Part& target = part();
     if (target.vertices.size() >= std::numeric_limits<std::uint16_t>::max())
         throw std::length_error("MeshBuilder: too many vertices for 16-bit indices in " + target.material);
-    target.vertices.push_back(Vertex{position, normal.normalisedCopy(), uv, bone, castingShadows});
+    target.vertices.push_back(Vertex{position, normal.normalisedCopy(), uv, currentBone, castingShadows});
     return static_cast<std::uint16_t>(target.vertices.size() - 1);
 }
 
@@ -183,13 +152,13 @@ void MeshBuilder::addBox(const Vector3& centre, const Vector3& halfSize, const O
 void MeshBuilder::addTube(const Vector3& from, const Vector3& to, const Vector2& fromRadii, const Vector2& toRadii,
     int sides, const Vector3& across)
 {
-    const TubeFrame frame(from, to, across);
-    const Vector3& axis = frame.axis;
-    const Vector3& u = frame.u;
-    const Vector3& v = frame.v;
+    const Vector3 axis = (to - from).normalisedCopy();
+    const Vector3 u = (across - axis * across.dotProduct(axis)).normalisedCopy();
+    const Vector3 v = axis.crossProduct(u);
     const float length = from.distance(to);
     auto ring = [&](const Vector3& centre, const Vector2& radii, int step) {
-        return frame.at(centre, radii, step, sides);
+        const Vector2 round = aroundCircle(step, sides);
+        return centre + u * (radii.x * round.x) + v * (radii.y * round.y);
     };
     auto sideNormal = [&](int step) {
         const Vector2 round = aroundCircle(step, sides);
@@ -280,94 +249,6 @@ void MeshBuilder::addDome(const Vector3& centre, const Vector3& radii, int rings
     };
     for (int side = 0; side < sides; ++side)
         addTriangle(middle, rim(side), rim(side + 1));
-}
-
-std::vector<Vector3> MeshBuilder::tubeSection(const Vector3& from, const Vector3& to, const Vector2& fromRadii,
-    const Vector2& toRadii, int sides, float height)
-{
-    const TubeFrame frame(from, to, Vector3::UNIT_X);
-    std::vector<Vector3> points;
-    for (int side = 0; side < sides; ++side)
-        points.push_back(
-            crossingLevel(frame.at(from, fromRadii, side, sides), frame.at(to, toRadii, side, sides), height));
-    return points;
-}
-
-std::vector<std::vector<Vector3>> MeshBuilder::ellipsoidBetween(const Vector3& centre, const Vector3& radii,
-    int rings, int sides, float bottom, float top)
-{
-    auto height = [&](int ring) { return centre.y + onSphere(ring, rings, 0, sides).y * radii.y; };
-    // Where the meridians cross a level, round the other way from the ellipsoid's own sides, as a
-    // tube goes round.
-    auto section = [&](float level) {
-        int ring = 1;
-        while (ring < rings && height(ring) > level)
-            ++ring;
-        std::vector<Vector3> points;
-        for (int side = sides; side > 0; --side) {
-            const Vector3 above = centre + onSphere(ring - 1, rings, side, sides) * radii;
-            const Vector3 below = centre + onSphere(ring, rings, side, sides) * radii;
-            points.push_back(crossingLevel(above, below, level));
-        }
-        return points;
-    };
-    std::vector<std::vector<Vector3>> between = {section(bottom)};
-    for (int ring = rings - 1; ring > 0; --ring) {
-        if (height(ring) > bottom && height(ring) < top)
-            between.push_back(section(height(ring)));
-    }
-    between.push_back(top < height(0) ? section(top) : std::vector<Vector3>{centre + Vector3(0, radii.y, 0)});
-    return between;
-}
-
-void MeshBuilder::addFacet(const Vector3& a, const Vector3& b, const Vector3& c, unsigned short boneA,
-    unsigned short boneB, unsigned short boneC)
-{
-    const Vector3 normal = (b - a).crossProduct(c - a);
-    const std::uint16_t first = addVertex(a, normal, Vector2::ZERO, boneA);
-    const std::uint16_t second = addVertex(b, normal, Vector2::ZERO, boneB);
-    addTriangle(first, second, addVertex(c, normal, Vector2::ZERO, boneC));
-}
-
-void MeshBuilder::addStack(const std::vector<Ring>& rings)
-{
-    for (size_t i = 0; i + 1 < rings.size(); ++i) {
-        const Ring& lower = rings[i];
-        const Ring& upper = rings[i + 1];
-        const std::vector<Vector3>& a = lower.points;
-        const std::vector<Vector3>& b = upper.points;
-        // Round both rings together, always on to whichever next point comes first, the upper ring's
-        // first where they come together, so that rings of as many points split each quad as a tube
-        // does; a ring that is one point has nowhere to go.
-        size_t j = a.size() == 1 ? 1 : 0, k = b.size() == 1 ? 1 : 0;
-        while (j < a.size() || k < b.size()) {
-            const bool onLower = k == b.size() || (j < a.size() && (j + 1) * b.size() < (k + 1) * a.size());
-            if (onLower) {
-                addFacet(a[j], a[(j + 1) % a.size()], b[k % b.size()], lower.bone, lower.bone, upper.bone);
-                ++j;
-            } else {
-                addFacet(a[j % a.size()], b[(k + 1) % b.size()], b[k], lower.bone, upper.bone, upper.bone);
-                ++k;
-            }
-        }
-    }
-    for (const bool top : {false, true}) {
-        const Ring& end = top ? rings.back() : rings.front();
-        const std::vector<Vector3>& rim = end.points;
-        if (rim.size() < 3)
-            continue;
-        Vector3 centre = Vector3::ZERO;
-        for (const Vector3& point : rim)
-            centre += point / static_cast<float>(rim.size());
-        for (size_t side = 0; side < rim.size(); ++side) {
-            const Vector3& from = rim[side];
-            const Vector3& to = rim[(side + 1) % rim.size()];
-            if (top)
-                addFacet(centre, from, to, end.bone, end.bone, end.bone);
-            else
-                addFacet(centre, to, from, end.bone, end.bone, end.bone);
-        }
-    }
 }
 
 void MeshBuilder::scaleDown(const Vector3& factor)

@@ -24,6 +24,7 @@ public:
     // stencil layers over the same pixels.
     void castShadows(bool cast);
 
+
     void addBox(const Ogre::Vector3& centre, const Ogre::Vector3& halfSize,
         const Ogre::Quaternion& turn = Ogre::Quaternion::IDENTITY);
     // A capped tube from one point to another with an elliptical section: radii along `across` and
@@ -34,23 +35,6 @@ public:
         const Ogre::Quaternion& turn = Ogre::Quaternion::IDENTITY);
     // The upper half of an ellipsoid, closed by a flat base.
     void addDome(const Ogre::Vector3& centre, const Ogre::Vector3& radii, int rings, int sides);
-
-    // A level ring of a stack, its points in the order a tube along +Y has them, moving with `bone`;
-    // one point closes a stack to a tip.
-    struct Ring {
-        std::vector<Ogre::Vector3> points;
-        unsigned short bone;
-    };
-    // Where the side edges of a tube (as added) cross the level `height`: a ring on its surface.
-    static std::vector<Ogre::Vector3> tubeSection(const Ogre::Vector3& from, const Ogre::Vector3& to,
-        const Ogre::Vector2& fromRadii, const Ogre::Vector2& toRadii, int sides, float height);
-    // The surface of an upright ellipsoid (as added) between two levels, as its own rings in between
-    // and the sections at both levels, lowest first; its top pole is one point.
-    static std::vector<std::vector<Ogre::Vector3>> ellipsoidBetween(const Ogre::Vector3& centre,
-        const Ogre::Vector3& radii, int rings, int sides, float bottom, float top);
-    // A closed shape through rings from the lowest to the highest, each joined to the next (rings at
-    // one height join flat), the ends closed by flat caps.
-    void addStack(const std::vector<Ring>& rings);
 
     // Divides every position by `factor`, for a mesh that its node stretches back by that much.
     void scaleDown(const Ogre::Vector3& factor);
@@ -76,14 +60,10 @@ private:
 
     Part& part();
     std::uint16_t addVertex(const Ogre::Vector3& position, const Ogre::Vector3& normal, const Ogre::Vector2& uv);
-    std::uint16_t addVertex(const Ogre::Vector3& position, const Ogre::Vector3& normal, const Ogre::Vector2& uv,
-        unsigned short bone);
     // Refuses a triangle that faces against its own vertex normals: the shadow volumes need outward winding.
     void addTriangle(std::uint16_t a, std::uint16_t b, std::uint16_t c);
     void addFlatQuad(const Ogre::Vector3 (&corners)[4], const Ogre::Vector3& right, const Ogre::Vector3& up,
         const Ogre::Vector3& normal);
-    void addFacet(const Ogre::Vector3& a, const Ogre::Vector3& b, const Ogre::Vector3& c,
-        unsigned short boneA, unsigned short boneB, unsigned short boneC);
     void addEllipsoidBand(const Ogre::Vector3& centre, const Ogre::Vector3& radii, const Ogre::Quaternion& turn,
         int rings, int sides, int lastRing);
     void buildSubMesh(Ogre::Mesh& mesh, const Part& part) const;

@@ -5,8 +5,6 @@
 #include "mediagen/MeshBuilder.h"
 #include "mediagen/SoldierAnimations.h"
 
-#include <cmath>
-
 using Ogre::Vector2;
 using Ogre::Vector3;
 
@@ -17,8 +15,6 @@ const char* const gear = "Soldier/Gear";
 const char* const helmet = "Soldier/Helmet";
 const char* const skin = "Soldier/Skin";
 const char* const leather = "Soldier/Boots";
-// Never drawn: the shapes that cast the shadow of parts that cast none themselves.
-const char* const shadowCaster = "Soldier/Shadow";
 
 const float clothDensity = 0.8f;
 const int limbSides = 8;
@@ -43,42 +39,6 @@ Vector2 circle(float radius)
 {
     return Vector2(radius, radius);
 }
-
-// Upright tubes and ellipsoids of the body's column, from the hips to the helmet: dressed on the
-// model, and followed by the one shape that casts their shadow.
-struct Upright {
-    Vector3 from;
-    Vector3 to;
-    Vector2 fromRadii;
-    Vector2 toRadii;
-    int sides;
-
-    void addTo(MeshBuilder& mesh) const { mesh.addTube(from, to, fromRadii, toRadii, sides); }
-    std::vector<Vector3> at(float height) const
-    {
-        return MeshBuilder::tubeSection(from, to, fromRadii, toRadii, sides, height);
-    }
-};
-
-struct Rounded {
-    Vector3 centre;
-    Vector3 radii;
-    int rings;
-    int sides;
-};
-
-const Upright hips{{0, 5.9f, 0}, {0, 7.3f, 0}, {1.15f, 0.78f}, {1.1f, 0.75f}, 10};
-const Upright belt{{0, 6.95f, 0}, {0, 7.42f, 0}, {1.2f, 0.84f}, {1.2f, 0.84f}, 10};
-const Upright waist{{0, 7.2f, 0}, {0, 8.9f, -0.02f}, {1.05f, 0.72f}, {1.18f, 0.78f}, 10};
-const Upright vest{{0, 8.3f, -0.02f}, {0, 10.12f, -0.05f}, {1.32f, 0.9f}, {1.42f, 0.9f}, 10};
-const Upright neck{{0, 10.0f, -0.05f}, {0, 11.0f, 0}, circle(0.37f), circle(0.34f), limbSides};
-const Rounded head{{0, 11.6f, 0.08f}, {0.7f, 0.86f, 0.78f}, 8, 10};
-const Upright helmetRim{{0, 11.8f, 0}, {0, 11.96f, 0}, {1.1f, 1.18f}, {1.06f, 1.14f}, 12};
-// The upper half of an ellipsoid of twice as many rings.
-const Rounded helmetDome{{0, 11.92f, 0}, {0.98f, 1.06f, 1.08f}, 5, 12};
-// Where the neck, well inside the head, hands over to the head's surface: the head's second ring
-// above its lowest point.
-const float chin = head.centre.y + head.radii.y * std::cos(Ogre::Math::PI * (head.rings - 2) / head.rings);
 
 } // namespace
 
@@ -129,32 +89,30 @@ void SoldierModel::dressLegs(MeshBuilder& mesh) const
 void SoldierModel::dressBody(MeshBuilder& mesh) const
 {
     const Rig& rig = skeletonRig;
-    // The column casts through castColumnShadow, the small parts not at all.
-    mesh.castShadows(false);
     mesh.useMaterial(uniform);
     mesh.useBone(rig.bone("root"));
-    hips.addTo(mesh);
+    mesh.addTube({0, 5.9f, 0}, {0, 7.3f, 0}, {1.15f, 0.78f}, {1.1f, 0.75f}, 10);
     mesh.useBone(rig.bone("spine"));
-    waist.addTo(mesh);
+    mesh.addTube({0, 7.2f, 0}, {0, 8.9f, -0.02f}, {1.05f, 0.72f}, {1.18f, 0.78f}, 10);
 
     mesh.useMaterial(leather);
     mesh.useBone(rig.bone("root"));
-    belt.addTo(mesh);
-    mesh.addBox({0, 7.18f, 0.86f}, {0.26f, 0.2f, 0.06f}); // buckle
-    // Out at his side, over his thigh.
-    mesh.castShadows(true);
-    mesh.addBox({-1.05f, 6.85f, 0.35f}, {0.22f, 0.38f, 0.3f}); // holster pouch
+    mesh.addTube({0, 6.95f, 0}, {0, 7.42f, 0}, {1.2f, 0.84f}, {1.2f, 0.84f}, 10); // belt
     mesh.castShadows(false);
+    mesh.addBox({0, 7.18f, 0.86f}, {0.26f, 0.2f, 0.06f});                         // buckle
+    mesh.castShadows(true);
+    mesh.addBox({-1.05f, 6.85f, 0.35f}, {0.22f, 0.38f, 0.3f});                     // holster pouch
 
     mesh.useMaterial(gear);
     mesh.useBone(rig.bone("chest"));
-    vest.addTo(mesh);
+    mesh.addTube({0, 8.3f, -0.02f}, {0, 10.12f, -0.05f}, {1.32f, 0.9f}, {1.42f, 0.9f}, 10); // vest
+    mesh.castShadows(false);
     for (float x : {-0.7f, 0.0f, 0.7f})
         mesh.addBox({x, 8.75f, 0.93f}, {0.28f, 0.36f, 0.17f}); // magazine pouches
     mesh.castShadows(true);
-    mesh.addBox({0, 9.25f, -1.22f}, {0.95f, 1.0f, 0.42f}); // pack
+    mesh.addBox({0, 9.25f, -1.22f}, {0.95f, 1.0f, 0.42f});      // pack
     mesh.castShadows(false);
-    mesh.addBox({0, 10.15f, -1.2f}, {0.9f, 0.14f, 0.4f}); // rolled mat on the pack
+    mesh.addBox({0, 10.15f, -1.2f}, {0.9f, 0.14f, 0.4f});       // rolled mat on the pack
     mesh.castShadows(true);
 }
 
@@ -187,13 +145,13 @@ void SoldierModel::dressArms(MeshBuilder& mesh) const
 void SoldierModel::dressHead(MeshBuilder& mesh) const
 {
     const Rig& rig = skeletonRig;
-    // The column casts through castColumnShadow, the small parts not at all.
-    mesh.castShadows(false);
     mesh.useMaterial(skin);
     mesh.useBone(rig.bone("neck"));
-    neck.addTo(mesh);
+    mesh.addTube({0, 10.0f, -0.05f}, {0, 11.0f, 0}, circle(0.37f), circle(0.34f), limbSides);
     mesh.useBone(rig.bone("head"));
-    mesh.addEllipsoid(head.centre, head.radii, head.rings, head.sides);
+    mesh.addEllipsoid({0, 11.6f, 0.08f}, {0.7f, 0.86f, 0.78f}, 8, 10);
+    // Small parts whose shadows fall within bigger ones' cast none of their own.
+    mesh.castShadows(false);
     mesh.addBox({0, 11.5f, 0.86f}, {0.1f, 0.17f, 0.1f}); // nose
     for (const Side& side : sides)
         mesh.addBox(mirrored({0.71f, 11.6f, 0.02f}, side), {0.07f, 0.18f, 0.12f}); // ear
@@ -203,45 +161,11 @@ void SoldierModel::dressHead(MeshBuilder& mesh) const
     for (const Side& side : sides)
         mesh.addBox(mirrored({0.26f, 11.72f, 0.78f}, side), {0.1f, 0.05f, 0.05f}); // eye
     mesh.addBox({0, 11.12f, 0.73f}, {0.22f, 0.035f, 0.05f});                       // mouth
+    mesh.castShadows(true);
 
     mesh.useMaterial(helmet);
-    mesh.addDome(helmetDome.centre, helmetDome.radii, helmetDome.rings, helmetDome.sides);
-    helmetRim.addTo(mesh);
-    mesh.castShadows(true);
-}
-
-void SoldierModel::castColumnShadow(MeshBuilder& mesh) const
-{
-    // One closed shape over the column's outer surface, hips to helmet, each ring moving with the bone
-    // of the part it lies on. Each step out or in to the next part lies on that part's cap; the neck
-    // hands over to the head inside it, and the parts within (the top of the head, the hair) are left
-    // inside the helmet's shadow.
-    const Rig& rig = skeletonRig;
-    std::vector<MeshBuilder::Ring> rings;
-    auto add = [&](const std::vector<Vector3>& points, const char* bone) {
-        rings.push_back({points, rig.bone(bone)});
-    };
-    add(hips.at(hips.from.y), "root");
-    add(hips.at(belt.from.y), "root");
-    add(belt.at(belt.from.y), "root");
-    add(belt.at(belt.to.y), "root");
-    add(waist.at(belt.to.y), "spine");
-    add(waist.at(vest.from.y), "spine");
-    add(vest.at(vest.from.y), "chest");
-    add(vest.at(vest.to.y), "chest");
-    add(neck.at(vest.to.y), "neck");
-    add(neck.at(chin), "neck");
-    for (const auto& ring :
-        MeshBuilder::ellipsoidBetween(head.centre, head.radii, head.rings, head.sides, chin, helmetRim.from.y))
-        add(ring, "head");
-    add(helmetRim.at(helmetRim.from.y), "head");
-    add(helmetRim.at(helmetRim.to.y), "head");
-    const float crown = helmetDome.centre.y + helmetDome.radii.y;
-    for (const auto& ring : MeshBuilder::ellipsoidBetween(helmetDome.centre, helmetDome.radii, helmetDome.rings * 2,
-             helmetDome.sides, helmetRim.to.y, crown))
-        add(ring, "head");
-    mesh.useMaterial(shadowCaster);
-    mesh.addStack(rings);
+    mesh.addDome({0, 11.92f, 0}, {0.98f, 1.06f, 1.08f}, 5, 12);
+    mesh.addTube({0, 11.8f, 0}, {0, 11.96f, 0}, {1.1f, 1.18f}, {1.06f, 1.14f}, 12); // rim
 }
 
 void SoldierModel::write(const MediaWriter& writer) const
@@ -252,7 +176,6 @@ void SoldierModel::write(const MediaWriter& writer) const
     dressBody(mesh);
     dressArms(mesh);
     dressHead(mesh);
-    castColumnShadow(mesh);
 
     Ogre::SkeletonPtr skeleton = skeletonRig.build("soldier.skeleton");
     SoldierAnimations(skeletonRig).addTo(*skeleton);

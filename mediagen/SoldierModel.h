@@ -18,7 +18,6 @@ private:
     void dressBody(MeshBuilder& mesh) const;
     void dressArms(MeshBuilder& mesh) const;
     void dressHead(MeshBuilder& mesh) const;
-    void castColumnShadow(MeshBuilder& mesh) const;
 
     Rig skeletonRig;
 };

@@ -10,9 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
-#include <map>
-#include <numeric>
 #include <set>
 #include <unistd.h>
 
@@ -56,38 +53,6 @@ struct PosedSoldier {
         return skeleton->getBone("hand_r")->_getDerivedOrientation() * Ogre::Quaternion(Ogre::Degree(Media::rifleTurnDegrees), Vector3::UNIT_X) * Vector3::UNIT_Y;
     }
 };
-
-// The closed shapes of an edge list, each casting a shadow volume of its own, by the first triangle of each.
-std::map<size_t, size_t> closedShapes(const Ogre::EdgeData& edges)
-{
-    std::vector<size_t> joined(edges.triangles.size());
-    std::iota(joined.begin(), joined.end(), 0);
-    std::function<size_t(size_t)> first = [&](size_t t) { return joined[t] == t ? t : joined[t] = first(joined[t]); };
-    for (const auto& group : edges.edgeGroups)
-        for (const auto& edge : group.edges)
-            if (!edge.degenerate) {
-                const size_t a = first(edge.triIndex[0]), b = first(edge.triIndex[1]);
-                joined[std::max(a, b)] = std::min(a, b);
-            }
-    std::map<size_t, size_t> shapes;
-    for (size_t t = 0; t < joined.size(); ++t)
-        ++shapes[first(t)];
-    return shapes;
-}
-
-Ogre::AxisAlignedBox boundsOf(const Ogre::SubMesh& part)
-{
-    const Ogre::VertexElement* position = part.vertexData->vertexDeclaration->findElementBySemantic(Ogre::VES_POSITION);
-    Ogre::HardwareVertexBufferSharedPtr buffer = part.vertexData->vertexBufferBinding->getBuffer(position->getSource());
-    Ogre::HardwareBufferLockGuard lock(buffer, Ogre::HardwareBuffer::HBL_READ_ONLY);
-    Ogre::AxisAlignedBox box;
-    for (size_t i = 0; i < part.vertexData->vertexCount; ++i) {
-        float* xyz = nullptr;
-        position->baseVertexPointerToElement(static_cast<char*>(lock.pData) + i * buffer->getVertexSize(), &xyz);
-        box.merge(Vector3(xyz));
-    }
-    return box;
-}
 
 } // namespace
 
@@ -139,27 +104,6 @@ TEST(Media, ModelsAreClosedForStencilShadowsAndFitTheGamesTransforms)
     EXPECT_GT(bounds("rifle.mesh").getMaximum().y, 4.0f) << "barrel along +Y from the grip";
 }
 
-TEST(Media, TheSoldiersShadowComesFromFewShapesHisBodysColumnFromOneThatIsNeverDrawn)
-{
-    Ogre::Entity* soldier = entityOf("soldier.mesh");
-    const Ogre::EdgeData& edges = *soldier->getMesh()->getEdgeList();
-    const std::map<size_t, size_t> shapes = closedShapes(edges);
-    EXPECT_LE(shapes.size(), 19u) << "his small parts, or each part of his body's column, cast again";
-    Ogre::AxisAlignedBox drawn, caster;
-    for (const auto& group : edges.edgeGroups) {
-        Ogre::SubEntity* part = soldier->getSubEntity(group.vertexSet);
-        const bool neverDrawn = part->getMaterial()->getTechnique(0)->getNumPasses() == 0;
-        (neverDrawn ? caster : drawn).merge(boundsOf(*part->getSubMesh()));
-        if (neverDrawn) {
-            const auto shape = shapes.find(group.triStart);
-            EXPECT_TRUE(shape != shapes.end() && shape->second == group.triCount) << "one closed shape";
-        }
-    }
-    EXPECT_TRUE(drawn.contains(caster));
-    EXPECT_NEAR(caster.getMinimum().y, 5.9f, 0.01f) << "from the hips";
-    EXPECT_NEAR(caster.getMaximum().y, drawn.getMaximum().y, 0.001f) << "to the helmet's crown";
-}
-
 TEST(Media, EveryMaterialIsLitAndFadesIntoTheHazeButTheSky)
 {
     std::set<std::string> names = {"target_cracked", "target_perish", "doboz_cracked", "doboz_burning", "Plane", "Sky", "Deck"};
@@ -170,10 +114,6 @@ TEST(Media, EveryMaterialIsLitAndFadesIntoTheHazeButTheSky)
         Ogre::MaterialPtr material = Ogre::MaterialManager::getSingleton().getByName(name);
         ASSERT_TRUE(material) << name << " is not defined";
         material->load();
-        if (material->getTechnique(0)->getNumPasses() == 0) {
-            EXPECT_EQ(name, "Soldier/Shadow") << "only his shadow's caster is never drawn";
-            continue;
-        }
         const Ogre::Pass* pass = material->getTechnique(0)->getPass(0);
         const bool sky = name == "Sky";
         EXPECT_EQ(pass->getLightingEnabled(), !sky) << name;
