@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <numeric>
 #include <set>
 #include <unistd.h>
 
@@ -53,6 +55,22 @@ struct PosedSoldier {
         return skeleton->getBone("hand_r")->_getDerivedOrientation() * Ogre::Quaternion(Ogre::Degree(Media::rifleTurnDegrees), Vector3::UNIT_X) * Vector3::UNIT_Y;
     }
 };
+
+// The closed shapes of an edge list: each casts a shadow volume of its own.
+size_t closedShapes(const Ogre::EdgeData& edges)
+{
+    std::vector<size_t> joinedTo(edges.triangles.size());
+    std::iota(joinedTo.begin(), joinedTo.end(), 0);
+    std::function<size_t(size_t)> first = [&](size_t t) { return joinedTo[t] == t ? t : joinedTo[t] = first(joinedTo[t]); };
+    for (const auto& group : edges.edgeGroups)
+        for (const auto& edge : group.edges)
+            if (!edge.degenerate)
+                joinedTo[first(edge.triIndex[0])] = first(edge.triIndex[1]);
+    size_t shapes = 0;
+    for (size_t t = 0; t < joinedTo.size(); ++t)
+        shapes += first(t) == t;
+    return shapes;
+}
 
 } // namespace
 
@@ -102,6 +120,8 @@ TEST(Media, ModelsAreClosedForStencilShadowsAndFitTheGamesTransforms)
     EXPECT_TRUE(truck.getMinimum().z < -10 && truck.getMaximum().z > 300 && truck.getMaximum().x < 60) << "cab ahead";
     EXPECT_NEAR(bounds("rifle.mesh").getSize().y, 7.0f, 0.5f);
     EXPECT_GT(bounds("rifle.mesh").getMaximum().y, 4.0f) << "barrel along +Y from the grip";
+    // His eyes, nose, ears, buckle, pouches, knee pads and the like lie within bigger parts' shadows.
+    EXPECT_EQ(closedShapes(*entityOf("soldier.mesh")->getMesh()->getEdgeList()), 26u) << "shapes casting the soldier's shadow";
 }
 
 TEST(Media, EveryMaterialIsLitAndFadesIntoTheHazeButTheSky)
