@@ -9,14 +9,20 @@
 #include "input/ThirdPersonCamera.h"
 #include "platform/DeprecatedPose.h"
 #include "platform/DrawOrder.h"
+#include "platform/HiddenPixelClip.h"
 #include "platform/HazeCulling.h"
 #include "player/Soldier.h"
 #include "world/Level.h"
 
 #include <OgreCamera.h>
+#include <OgreEntity.h>
+#include <OgreMaterial.h>
+#include <OgreMaterialManager.h>
 #include <OgreRenderWindow.h>
 #include <OgreRoot.h>
 #include <OgreSceneManager.h>
+#include <OgreSubEntity.h>
+#include <OgreTechnique.h>
 
 InputHandler* gInputHandler = nullptr;
 Ogre::Camera* gCamera = nullptr;
@@ -53,7 +59,11 @@ void assembleGame()
 
     // Work the software renderer would do for nothing, left out; the picture stays the same.
     cullPastHaze(gSceneManager, gCamera);
-    drawSkyLast(gSceneManager, gSceneManager->getEntity("GroundEntity"), Media::Materials::sky);
+    Ogre::Entity* ground = gSceneManager->getEntity("GroundEntity");
+    drawSkyLast(gSceneManager, ground, Media::Materials::sky);
+    clipHiddenPixels(gSceneManager, ground->getSubEntity(0)->getMaterial()->getTechnique(0)->getPass("Haze"),
+        Ogre::MaterialManager::getSingleton().getByName(Media::Materials::sky)->getTechnique(0)->getPass(0),
+        ground->getWorldBoundingBox(true));
 
     gRoot->addFrameListener(new mainFrameListener());
 }

@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 #include "platform/DrawOrder.h"
 #include "platform/HazeCulling.h"
+#include "platform/HiddenPixelClip.h"
 
 #include <Ogre.h>
 
@@ -42,7 +43,7 @@ static float apart(const ColourValue& a, const ColourValue& b) { return std::abs
 // The engine with the ground, the sky box and a crate alone on the ground, the camera 25 above the origin. Straight
 // ahead at 40, 300 and 490 units, the crate keeps its wood in mid-field and fades into the ground before the far
 // clip. Then left out past the haze, and measured every frame in view or not, so that it casts its shadow once it
-// has come near out of view; the sky box drawn last shows what it showed drawn first.
+// has come near out of view; the sky box drawn last, and the clipped haze and sky, show what was shown before.
 TEST(Haze, ACrateKeepsItsWoodInMidFieldFadesBeforeTheFarClipAndIsLeftOutPastIt)
 {
     const GameRun scratch;
@@ -104,11 +105,20 @@ TEST(Haze, ACrateKeepsItsWoodInMidFieldFadesBeforeTheFarClipAndIsLeftOutPastIt)
     drawnAt({0, 8, 30});
     EXPECT_GT(apart(drawn, seenAt(camera, inCorner)), 0.1f) << drawn << " against the sky";
 
+    // The sky box drawn last, then the haze pass clipped to where the haze begins and the sky box to above the
+    // ground's edge, show what was shown before.
     crate->getParentSceneNode()->setPosition(0, 8, -60);
-    const Vector3 crateGroundAndSky[] = {{0, 8, -52.5f}, {30, 0, -200}, {0, 60, -300}};
-    auto seen = [&](int i) { return seenAt(camera, crateGroundAndSky[i]); };
-    const ColourValue skyFirst[] = {seen(0), seen(1), seen(2)};
+    const Vector3 crateGroundsAndSky[] = {{0, 8, -52.5f}, {30, 0, -200}, {-30, 0, -420}, {0, 60, -300}};
+    std::vector<ColourValue> before;
+    for (const Vector3& point : crateGroundsAndSky)
+        before.push_back(seenAt(camera, point));
+    auto showsTheSame = [&](const char* change) {
+        for (size_t i = 0; i < before.size(); ++i)
+            EXPECT_LT(apart(seenAt(camera, crateGroundsAndSky[i]), before[i]), 0.01f) << change << ", point " << i;
+    };
     drawSkyLast(gSceneManager, ground, "Sky");
-    for (int i = 0; i < 3; ++i)
-        EXPECT_LT(apart(seen(i), skyFirst[i]), 0.01f) << i;
+    showsTheSame("sky box drawn last");
+    clipHiddenPixels(gSceneManager, ground->getSubEntity(0)->getMaterial()->getTechnique(0)->getPass("Haze"),
+        Ogre::MaterialManager::getSingleton().getByName("Sky")->getTechnique(0)->getPass(0), ground->getWorldBoundingBox(true));
+    showsTheSame("clipped");
 }
