@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace {
 
@@ -63,15 +64,14 @@ private:
     Ogre::PlaneList clipping;
 };
 
-// Kept for the rest of the run, as the game's objects are; the scene manager forgets its listeners
-// when the engine shuts down.
-HiddenPixelClip* hiddenPixelClip = nullptr;
+// Kept for the rest of the run; the scene manager forgets its listeners when the engine shuts down.
+std::unique_ptr<HiddenPixelClip> hiddenPixelClip;
 
 } // namespace
 
 void clipHiddenPixels(Ogre::SceneManager* scene, const Ogre::Pass* hazePass, const Ogre::Pass* skyPass,
     const Ogre::AxisAlignedBox& ground)
 {
-    hiddenPixelClip = new HiddenPixelClip(hazePass, skyPass, ground);
-    scene->addRenderObjectListener(hiddenPixelClip);
+    hiddenPixelClip = std::make_unique<HiddenPixelClip>(hazePass, skyPass, ground);
+    scene->addRenderObjectListener(hiddenPixelClip.get());
 }
