@@ -9,8 +9,8 @@
 #include "input/ThirdPersonCamera.h"
 #include "platform/DeprecatedPose.h"
 #include "platform/DrawOrder.h"
-#include "platform/HiddenPixelClip.h"
 #include "platform/HazeCulling.h"
+#include "platform/HiddenPixelClip.h"
 #include "player/Soldier.h"
 #include "world/Level.h"
 

@@ -7,8 +7,8 @@
 #include <OgreAxisAlignedBox.h>
 #include <OgrePrerequisites.h>
 
-// Once in a run: from now on, `hazePass` is drawn only deeper than where its own linear haze begins (its vertex
-// program hands the clip test the position in view space, `gl_ClipVertex`), and `skyPass` only above
-// the far edge of `ground`, the world bounds of a level ground, as seen from the camera.
+// Once in a run: from now on, `hazePass` is drawn only deeper than where its own linear haze begins
+// (its vertex program hands the clip test the position in view space, `gl_ClipVertex`), and `skyPass`
+// only above the far edge of `ground`, the world bounds of a level ground, as seen from the camera.
 void clipHiddenPixels(Ogre::SceneManager* scene, const Ogre::Pass* hazePass, const Ogre::Pass* skyPass,
     const Ogre::AxisAlignedBox& ground);
